@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <ostream>
 
 #include "cli/Commands.h"
@@ -43,7 +44,9 @@ int runInfo(CommandContext& ctx) {
     return kExitFailed;
   }
   const bool ready = *info.status == kStatusReady;
-  ctx.out << "ready:      " << yesNo(ready) << " (status " << int(*info.status) << ")\n"
+  char status[8];
+  std::snprintf(status, sizeof status, "0x%02X", *info.status);
+  ctx.out << "ready:      " << yesNo(ready) << " (status " << status << ")\n"
           << "access:     " << yesNo(info.ParamAccess) << "\n"
           << "chip code:  " << int(info.chipCode) << " (model " << int(info.ChipModel)
           << (info.ChipModel ? ")" : ", unknown chip)") << "\n";

@@ -86,6 +86,8 @@ class PresencePoll {
                const std::array<DeviceCandidate, 2>& candidates = {kMouseCandidate, DeviceCandidate{}});
 
   PollResult tick();
+  // -1 until a count was taken, so that the first tick acts even on a
+  // machine with no HID interface at all.
   int LastHidCount() const { return LastHidCount_; }
 
  private:
@@ -95,7 +97,7 @@ class PresencePoll {
   Clock& clock_;
   AcceptedIdentities identities_;
   std::array<DeviceCandidate, 2> DevCandidates_;
-  int LastHidCount_ = 0;
+  int LastHidCount_ = -1;
   bool PollBusy_ = false;
 };
 

@@ -52,6 +52,13 @@ std::optional<VirtualFaults> parseVirtualFaults(std::string_view list, std::stri
       (name == "noack" ? faults.noAck : faults.noAccess) = true;
       continue;
     }
+    const bool known = name == "status" || name == "chip" || name == "stuck" ||
+                       name == "unplug-after" || name == "nack-every";
+    if (!known) {
+      error = "unknown fault '" + std::string(name) +
+              "' (known: noack, status=N, noaccess, chip=N, stuck=ADDR, unplug-after=N, nack-every=N)";
+      return std::nullopt;
+    }
     if (!hasArg) return bad("needs a value");
     if (name == "status" || name == "chip") {
       const auto v = number(arg, 0, 255);
@@ -61,14 +68,10 @@ std::optional<VirtualFaults> parseVirtualFaults(std::string_view list, std::stri
       const auto v = number(arg, 0, kImageSize - 1);
       if (!v) return bad("expected an address 0..2047");
       faults.stuck.push_back(static_cast<std::uint16_t>(*v));
-    } else if (name == "unplug-after" || name == "nack-every") {
+    } else {
       const auto v = number(arg, 1, 1'000'000'000);
       if (!v) return bad("expected a count of at least 1");
       (name == "unplug-after" ? faults.unplugAfter : faults.nackEvery) = static_cast<int>(*v);
-    } else {
-      error = "unknown fault '" + std::string(name) +
-              "' (known: noack, status=N, noaccess, chip=N, stuck=ADDR, unplug-after=N, nack-every=N)";
-      return std::nullopt;
     }
   }
   return faults;

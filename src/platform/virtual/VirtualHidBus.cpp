@@ -8,7 +8,8 @@ namespace orva {
 // unplugged.
 class VirtualHidBus::Connection final : public HidConnection {
  public:
-  explicit Connection(std::shared_ptr<Entry> entry) : entry_(std::move(entry)) {}
+  explicit Connection(std::shared_ptr<Entry> entry) : entry_(std::move(entry)) { ++entry_->connections; }
+  ~Connection() override { --entry_->connections; }
 
   bool setFeature(const FeatureReport& report) override {
     if (!entry_->plugged || !entry_->firmware) return false;
@@ -42,6 +43,14 @@ void VirtualHidBus::unplug(const std::string& path) {
     if (e->info.path == path) e->plugged = false;
   }
   dropUnplugged();
+}
+
+int VirtualHidBus::openConnections(const std::string& path) const {
+  int n = 0;
+  for (const auto& e : entries_) {
+    if (e->info.path == path) n += e->connections;
+  }
+  return n;
 }
 
 void VirtualHidBus::dropUnplugged() {

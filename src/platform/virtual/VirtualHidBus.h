@@ -22,6 +22,8 @@ class VirtualHidBus final : public Transport {
   void plug(const HidInterfaceInfo& info, std::shared_ptr<VirtualMouse> firmware = nullptr,
             bool denyAccess = false);
   void unplug(const std::string& path);
+  // Connections currently open on `path`, so tests can see handles closed.
+  int openConnections(const std::string& path) const;
 
   std::vector<HidInterfaceInfo> enumerate() override;
   int countInterfaces() override;
@@ -33,6 +35,7 @@ class VirtualHidBus final : public Transport {
     std::shared_ptr<VirtualMouse> firmware;
     bool denyAccess = false;
     bool plugged = true;
+    int connections = 0;
   };
   class Connection;
   void dropUnplugged();
