@@ -27,14 +27,9 @@ class OrgReader {
   // nullptr when missing (the caller decides whether that is an error).
   const std::string* raw(std::string_view key) const { return ini_.find(kOrgSection, key); }
 
-  std::string text(std::string_view key) {
-    if (failed()) return {};
+  std::string text(std::string_view key) const {
     const std::string* v = raw(key);
-    if (v == nullptr) {
-      fail("the key " + std::string(key) + " is missing");
-      return {};
-    }
-    return *v;
+    return v ? *v : std::string();
   }
 
   int integer(std::string_view key, std::optional<int> fallback = std::nullopt) {
@@ -77,7 +72,7 @@ OrgSettingsResult LoadOrgSettings(std::string_view iniText) {
   s.Web_Y = in.integer("Web_Y");
   s.Rev_Manu_ID = in.integer("Rev_Manu_ID");
   s.Rev_Pro_ID = in.integer("Rev_Pro_ID");
-  if (const std::string* path = in.raw("Path")) s.Path = *path;
+  s.Path = in.text("Path");
   s.TR_Enable = in.flag("TR_Enable");
   s.GD_Enable = in.flag("GD_Enable");
   s.Main_Pnl_Height_With_Gun = in.integer("Main_Pnl_Height_With_Gun", 190);

@@ -55,7 +55,7 @@ struct OrgSettingsResult {
 //  - keys in the order of the OrgSettings fields; the first failure is reported;
 //  - numeric values are decimal integers with an optional sign within the
 //    range of int; anything else is an error naming the key and the value;
-//  - missing keys are errors except Path (""), Main_Pnl_Height_With_Gun
+//  - missing keys are errors except Web and Path (""), Main_Pnl_Height_With_Gun
 //    (190), Main_Pnl_Height_WithNo_Gun (170) and Special_Config (nullopt);
 //  - boolean keys: 1 is true, any other integer false;
 //  - Gun6_Num clamped to 1..2, Gun7_Num to 1..3, Num_Order to 0..1;

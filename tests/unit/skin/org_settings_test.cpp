@@ -159,11 +159,13 @@ TEST(OrgSettingsTest, LfLinesBlanksCaseAndCommentsAreRead) {
 
 TEST(OrgSettingsTest, DefaultsOfTheKeysThatHaveOne) {
   const OrgSettingsResult result = LoadOrgSettings(blockWith({{"Path", std::nullopt},
+                                                              {"Web", std::nullopt},
                                                               {"Main_Pnl_Height_With_Gun", std::nullopt},
                                                               {"Main_Pnl_Height_WithNo_Gun", std::nullopt},
                                                               {"Special_Config", std::nullopt}}));
   ASSERT_TRUE(result.ok()) << result.error;
   EXPECT_EQ(result.settings->Path, "");
+  EXPECT_EQ(result.settings->Web, "");
   EXPECT_EQ(result.settings->Main_Pnl_Height_With_Gun, 190);
   EXPECT_EQ(result.settings->Main_Pnl_Height_WithNo_Gun, 170);
   EXPECT_FALSE(result.settings->Special_Config.has_value());
@@ -282,7 +284,7 @@ std::vector<ErrorCase> errorCases() {
       {"first_error_reported", blockWith({{"Web_Y", "a"}, {"DPI_Count", "b"}}), {"Web_Y", "\"a\""}},
   };
   // Every key without a default is required.
-  for (const char* key : {"Web_Enable", "Web", "Web_X", "Web_Y", "Rev_Manu_ID", "Rev_Pro_ID", "TR_Enable",
+  for (const char* key : {"Web_Enable", "Web_X", "Web_Y", "Rev_Manu_ID", "Rev_Pro_ID", "TR_Enable",
                           "GD_Enable", "DPILED_Status", "Gun6_Num", "Gun7_Num", "Num_Order", "Ap_Mode",
                           "DPI_Count"}) {
     cases.push_back({key, blockWith({{key, std::nullopt}}), {key, "missing"}});
