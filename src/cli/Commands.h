@@ -15,5 +15,9 @@ struct CommandContext {
 
 int runDevices(CommandContext& ctx);
 int runInfo(CommandContext& ctx);
+int runRead(CommandContext& ctx);
+int runApply(CommandContext& ctx);
+int runWrite(CommandContext& ctx);
+int runShow(CommandContext& ctx);
 
 }  // namespace orva::cli

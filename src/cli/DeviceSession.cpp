@@ -52,25 +52,32 @@ std::unique_ptr<DeviceSession> DeviceSession::create(const CliOptions& options, 
 
 DeviceSession::~DeviceSession() = default;
 
-bool DeviceSession::openMouse(std::ostream& err) {
+OpenResult DeviceSession::findMouse() {
   std::uint16_t version = kExpectedRelease;
-  switch (device_->OpenHidDevice(kMouseCandidate.vendorId, kMouseCandidate.productId, version)) {
+  return device_->OpenHidDevice(kMouseCandidate.vendorId, kMouseCandidate.productId, version);
+}
+
+void DeviceSession::explainAccessDenied(std::ostream& err) {
+  std::string path;
+  for (const HidInterfaceInfo& info : transport_->enumerate()) {
+    if (info.vendorId == kMouseCandidate.vendorId && info.productId == kMouseCandidate.productId) path = info.path;
+  }
+  err << "orvactl: access denied: the mouse is at " << path << " but may not be opened.\n"
+      << accessDeniedHint(path) << "\n";
+}
+
+bool DeviceSession::openMouse(std::ostream& err) {
+  switch (findMouse()) {
     case OpenResult::Opened:
       return true;
-    case OpenResult::AccessDenied: {
-      std::string path;
-      for (const HidInterfaceInfo& info : transport_->enumerate()) {
-        if (info.vendorId == kMouseCandidate.vendorId && info.productId == kMouseCandidate.productId) path = info.path;
-      }
-      err << "orvactl: access denied: the mouse is at " << path << " but may not be opened.\n"
-          << accessDeniedHint(path) << "\n";
+    case OpenResult::AccessDenied:
+      explainAccessDenied(err);
       return false;
-    }
     case OpenResult::NotFound:
       break;
   }
-  err << "orvactl: no device: no mouse is connected (looked for " << std::hex
-      << kMouseCandidate.vendorId << ":" << kMouseCandidate.productId << std::dec << ")\n";
+  err << "orvactl: no device: no mouse is connected (looked for " << std::hex << kMouseCandidate.vendorId << ":"
+      << kMouseCandidate.productId << std::dec << ")\n";
   return false;
 }
 

@@ -31,6 +31,9 @@ class DeviceSession {
   // Opens the mouse; on failure says why on `err` (no device, or access
   // denied and how to grant it) and returns false.
   bool openMouse(std::ostream& err);
+  // Opens the mouse without saying anything.
+  OpenResult findMouse();
+  void explainAccessDenied(std::ostream& err);
   // Keeps the virtual mouse's memory; false with a message when that fails.
   bool finish(std::ostream& err);
 

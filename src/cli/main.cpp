@@ -25,6 +25,10 @@ int main(int argc, char** argv) {
   static const std::map<std::string, int (*)(CommandContext&)> commands = {
       {"devices", runDevices},
       {"info", runInfo},
+      {"read", runRead},
+      {"apply", runApply},
+      {"write", runWrite},
+      {"show", runShow},
   };
   const auto command = commands.find(options.command);
   if (command == commands.end()) {

@@ -1,9 +1,9 @@
 #include "core/io/FileIo.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace orva {
@@ -21,13 +21,23 @@ std::filesystem::path temporaryBeside(const std::filesystem::path& path) {
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> readWholeFile(const std::filesystem::path& path,
-                                                       std::string& error) {
+                                                       std::string& error, std::size_t maxBytes) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    error = path.string() + " is a folder, not a file";
+    return std::nullopt;
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     error = "cannot open " + path.string();
     return std::nullopt;
   }
-  std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+  std::vector<std::uint8_t> bytes;
+  char buffer[4096];
+  while (bytes.size() < maxBytes && in) {
+    in.read(buffer, static_cast<std::streamsize>(std::min<std::size_t>(sizeof buffer, maxBytes - bytes.size())));
+    bytes.insert(bytes.end(), buffer, buffer + in.gcount());
+  }
   if (in.bad()) {
     error = "cannot read " + path.string();
     return std::nullopt;

@@ -101,4 +101,9 @@ OrgSettingsResult LoadOrgSettings() {
   return LoadOrgSettings(*text);
 }
 
+std::string dataFilePath(const OrgSettings& settings, const std::string& appFolder,
+                         std::string_view fileName) {
+  return (settings.Path.empty() ? appFolder : settings.Path) + std::string(fileName);
+}
+
 }  // namespace orva

@@ -67,4 +67,10 @@ OrgSettingsResult LoadOrgSettings(std::string_view iniText);
 // The same for the embedded resource "org".
 OrgSettingsResult LoadOrgSettings();
 
+// Where a data file of the program lies: the file name appended as it
+// stands to Path when Path is set (a folder needs its trailing separator),
+// else to AppFolder (which has one).
+std::string dataFilePath(const OrgSettings& settings, const std::string& appFolder,
+                         std::string_view fileName);
+
 }  // namespace orva

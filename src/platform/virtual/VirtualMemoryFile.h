@@ -9,8 +9,7 @@
 
 namespace orva {
 
-// What a new virtual mouse holds: an erased memory (all 0xFF), whose
-// identity bytes 255, 255 are the generic identity the program accepts.
+// What a new virtual mouse holds: the factory image, built-in default image 1.
 VirtualMouse::Memory freshVirtualMemory();
 
 // The memory kept in `path`, or a fresh one when the file does not exist.

@@ -1,0 +1,63 @@
+#include <ostream>
+
+#include "cli/Commands.h"
+#include "cli/ProgramState.h"
+#include "cli/SettingsReport.h"
+
+namespace orva::cli {
+
+// show [--json] [IMAGE]: the settings of IMAGE, else of the mouse (when one
+// is connected or --virtual is given), else of default image 1 — each after
+// the section checks.
+int runShow(CommandContext& ctx) {
+  bool json = false;
+  std::string image;
+  for (const std::string& a : ctx.options.args) {
+    if (a == "--json") {
+      json = true;
+    } else if (image.empty() && !a.starts_with("--")) {
+      image = a;
+    } else {
+      ctx.err << "orvactl: show: unexpected argument " << a << "\n";
+      return kExitUsage;
+    }
+  }
+  const auto state = loadProgramState(ctx.err);
+  if (!state) return kExitFailed;
+  ParameterCycles& cycles = state->cycles;
+
+  std::vector<Section> repaired;
+  if (!image.empty()) {
+    if (!readImageFile(*state, image, ctx.err)) return kExitUsage;
+    repaired = cycles.TakeInImage(true);
+  } else {
+    switch (ctx.session.findMouse()) {
+      case OpenResult::NotFound:
+        repaired = cycles.TakeInImage(true);  // default image 1, shown since start-up
+        break;
+      case OpenResult::AccessDenied:
+        ctx.session.explainAccessDenied(ctx.err);
+        return kExitFailed;
+      case OpenResult::Opened: {
+        const DevInfo info = ReadDevInfo(ctx.session.device(), state->identities);
+        explainDevInfo(info, ctx.err);
+        if (info.outcome != DevInfoOutcome::Accepted) return kExitFailed;
+        const ReadResult read = cycles.readCycle(ctx.session.device(), /*full=*/false);
+        if (!read.ok) {
+          ctx.err << "orvactl: the mouse did not answer the read\n";
+          return kExitFailed;
+        }
+        repaired = read.repaired;
+        break;
+      }
+    }
+  }
+  if (json) {
+    printSettingsJson(ctx.out, cycles, repaired);
+  } else {
+    printSettingsText(ctx.out, cycles, repaired);
+  }
+  return kExitDone;
+}
+
+}  // namespace orva::cli
