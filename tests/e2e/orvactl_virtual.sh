@@ -3,6 +3,7 @@
 # and the memory file it keeps.
 set -u
 orvactl=$1
+resources=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -57,6 +58,66 @@ has err "2048" "wrong size message"
 [ "$(stat -c %s "$work/short.bin")" = 100 ] || fail "a refused memory file was changed"
 expect 0 "help" -- --help
 has out "usage: orvactl" "help"
+
+# byte FILE ADDRESS: the decimal value of one byte of a file.
+byte() { od -An -tu1 -j "$2" -N1 "$1" | tr -d ' '; }
+# patch FILE ADDRESS VALUE...: overwrite bytes of a file in place.
+patch() {
+  local file=$1 at=$2
+  shift 2
+  for v in "$@"; do
+    printf "\\$(printf %o "$v")" | dd of="$file" bs=1 seek="$at" conv=notrunc status=none
+    at=$((at + 1))
+  done
+}
+
+# Reads: the whole memory byte for byte; parameters only leaves 255.. at 0xFF.
+mem=$work/read-mouse.bin
+cp "$resources/ORVA31XData_Cfg1.bin" "$mem"
+patch "$mem" 300 1 2 3
+expect 0 "read --full" -- --virtual "$mem" read --full "$work/full.bin"
+cmp -s "$mem" "$work/full.bin" || fail "read --full differs from the virtual memory"
+expect 0 "read" -- --virtual "$mem" read "$work/params.bin"
+cmp -s -n 255 "$mem" "$work/params.bin" || fail "read differs in bytes 0..254"
+[ "$(byte "$work/params.bin" 300)" = 255 ] || fail "a parameters-only read must leave byte 300 at 0xFF"
+[ "$(stat -c %s "$work/params.bin")" = 2048 ] || fail "read OUT must be a 2048-byte image"
+expect 1 "read into a missing folder" -- --virtual "$mem" read "$work/no/such/out.bin"
+expect 2 "read without OUT" -- --virtual "$mem" read
+
+# Show: default image 1 decoded, and a corrupt image repaired.
+expect 0 "show --json of default image 1" -- show --json "$resources/ORVA31XData_Cfg1.bin"
+has out '"repaired": []' "show"
+has out '"identity": [255, 255]' "show"
+has out '"key_mode": 1' "show"
+has out '"dpi": {"count": 6, "current": 2' "show"
+has out '{"index": 1, "dpi": 800, "color": [0, 255, 0]}' "show"
+has out '"led": {"type": "MCULED", "off": false, "mode": 4, "step": 2, "count": 10, "full_brightness": true' "show"
+has out '"fire_key": {"continuous": false, "count_index": 2, "interval": 6}' "show"
+has out '"profile1": [{"code": "010100"}, {"code": "010400"}' "show"
+cp "$resources/ORVA31XData_Cfg1.bin" "$work/bad.bin"
+patch "$work/bad.bin" 47 0
+expect 0 "show of a corrupt image" -- show --json "$work/bad.bin"
+has out '"repaired": ["ParameterA"]' "show of a corrupt image"
+has out '"dpi": {"count": 4' "show of a corrupt image"
+expect 0 "show of the virtual mouse" -- --virtual "$mem" show
+has out "DPI levels:         6 in use, level 2 active" "show as text"
+expect 2 "show of a missing file" -- show "$work/none.bin"
+
+# Apply writes bytes 0..254 only; write puts the whole image and verifies it.
+cp "$resources/ORVA31XData_Cfg1.bin" "$work/apply.bin"
+patch "$work/apply.bin" 48 3 252
+patch "$work/apply.bin" 400 9
+expect 0 "apply" -- --virtual "$mem" apply "$work/apply.bin"
+[ "$(byte "$mem" 48)" = 3 ] || fail "apply did not write the current DPI level"
+[ "$(byte "$mem" 400)" != 9 ] || fail "apply must not write past byte 254"
+expect 1 "apply to a mouse that is not ready" -- --virtual "$mem" --virtual-faults status=3 apply "$work/apply.bin"
+expect 0 "write" -- --virtual "$mem" write "$resources/ORVA31XData_Cfg3.bin"
+cmp -s "$mem" "$resources/ORVA31XData_Cfg3.bin" || fail "write did not put the whole image"
+cp "$resources/ORVA31XData_Cfg3.bin" "$work/stuck.bin"
+patch "$work/stuck.bin" 1500 7
+expect 1 "write to a stuck byte" -- --virtual "$mem" --virtual-faults stuck=1500 write "$work/stuck.bin"
+has err "Fail" "stuck byte"
+has err "address 1500" "stuck byte"
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed"

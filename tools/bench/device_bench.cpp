@@ -1,14 +1,17 @@
 // Measures, with the real clock:
-//  - a full 2048-byte read of the virtual mouse against the sum of the waits
+//  - a full 2048-byte read, an apply and a whole-image write with
+//    verification on the virtual mouse, each against the sum of the waits
 //    the protocol prescribes for it;
 //  - one presence-poll tick over hidapi on this machine.
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "core/device/Discovery.h"
 #include "core/device/HidDevice.h"
+#include "core/params/ParameterCycles.h"
 #include "platform/hid/HidapiTransport.h"
 #include "platform/virtual/VirtualHidBus.h"
 #include "platform/virtual/VirtualMemoryFile.h"
@@ -31,7 +34,8 @@ class CountingClock final : public Clock {
   SteadyClock real;
 };
 
-void fullRead(int runs) {
+// Times `cycle` on a fresh virtual mouse, `runs` times.
+void timeCycle(const char* name, int runs, const std::function<bool(HidDevice&, ParameterCycles&)>& cycle) {
   for (int run = 0; run < runs; ++run) {
     VirtualHidBus bus;
     bus.plug(VirtualHidBus::mouseInterface(), std::make_shared<VirtualMouse>(freshVirtualMemory()));
@@ -39,11 +43,13 @@ void fullRead(int runs) {
     HidDevice device(bus, clock);
     std::uint16_t version = kExpectedRelease;
     device.OpenHidDevice(0x1BCF, 0x08A0, version);
-    std::vector<std::uint8_t> image(kImageSize);
+    ParameterCycles cycles;
+    cycles.InitNoDevice();
+    cycles.DataBuf[1000] ^= 1;  // something for the whole-image write to change
     const auto start = std::chrono::steady_clock::now();
-    const bool ok = device.ReadBlock(0, kImageSize, image);
+    const bool ok = cycle(device, cycles);
     const double wall = Seconds(std::chrono::steady_clock::now() - start).count();
-    std::printf("full read %d: %s, wall %.3f s, prescribed waits %.3f s, ratio %.4f\n", run + 1,
+    std::printf("%s %d: %s, wall %.3f s, prescribed waits %.3f s, ratio %.4f\n", name, run + 1,
                 ok ? "ok" : "FAILED", wall, clock.requestedMs / 1000.0, wall / (clock.requestedMs / 1000.0));
   }
 }
@@ -64,7 +70,15 @@ void pollTick(int ticks) {
 }  // namespace
 
 int main() {
-  fullRead(3);
+  timeCycle("full read", 3, [](HidDevice& d, ParameterCycles& c) {
+    return d.SendCommand(Command::Begin) && d.SendCommand(Command::Status) && c.readCycle(d, true).ok;
+  });
+  timeCycle("apply", 3, [](HidDevice& d, ParameterCycles& c) {
+    return c.DownloadParameter(d) == ApplyOutcome::Written;
+  });
+  timeCycle("whole-image write", 3, [](HidDevice& d, ParameterCycles& c) {
+    return c.MemoToDataBuf_OnClick(d).outcome == WriteOutcome::Verified;
+  });
   pollTick(200);
   return 0;
 }
