@@ -312,5 +312,18 @@ TEST(OrgSettingsTest, ErrorIgnoresLaterDuplicate) {
   EXPECT_NE(result.error.find("\"oops\""), std::string::npos) << result.error;
 }
 
+TEST(DataFilePath, PathPrefixesTheNameAsItStandsElseAppFolder) {
+  OrgSettings settings{};
+  const std::pair<const char*, const char*> rows[] = {
+      {"", "/opt/orva/Macro.bin"},
+      {"/data/", "/data/Macro.bin"},
+      {"/data", "/dataMacro.bin"},  // no separator added
+  };
+  for (auto [path, expected] : rows) {
+    settings.Path = path;
+    EXPECT_EQ(dataFilePath(settings, "/opt/orva/", "Macro.bin"), expected) << path;
+  }
+}
+
 }  // namespace
 }  // namespace orva
