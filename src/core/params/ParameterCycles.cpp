@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/io/FileIo.h"
+#include "core/keys/AimKeyRewrite.h"
 #include "core/params/Checksum.h"
 #include "core/params/ParamCodec.h"
 #include "core/params/SectionChecks.h"
@@ -36,7 +37,7 @@ bool ParameterCycles::InitNoDevice() {
   return true;
 }
 
-std::vector<Section> ParameterCycles::TakeInImage(bool withMacroAndFireAreas) {
+std::vector<Section> ParameterCycles::TakeInImage(bool withMacroAndFireAreas, bool heldByMouse) {
   sections.takeFrom(DataBuf);
   std::vector<Section> repaired = checkSections(sections);
   if (withMacroAndFireAreas) {
@@ -45,8 +46,10 @@ std::vector<Section> ParameterCycles::TakeInImage(bool withMacroAndFireAreas) {
     std::copy_n(DataBuf.begin() + kFireMacroDirectory.offset, kFireMacroDirectory.length,
                 fireMacroDirectory.begin());
     takeInFireDirectory();
+    macroSlots.ReadAndRefreshMacro(macroBufferLow, macroBufferHigh, heldByMouse);
   }
   DataBufToUI(sections, model, ProfileCodes1, ProfileCodes2);
+  if (const auto aim = RefreshAIMKey(ProfileCodes1, ProfileCodes2)) AimValue = *aim;
   return repaired;
 }
 
@@ -64,7 +67,7 @@ ReadResult ParameterCycles::readCycle(HidDevice& device, bool full) {
   Image read;
   if (device.ReadBlock(0, static_cast<std::uint16_t>(full ? kImageSize : kParameterWriteLength), read)) {
     DataBuf = read;  // a parameters-only read leaves 255..2047 at 0xFF
-    result.repaired = TakeInImage(full);
+    result.repaired = TakeInImage(full, /*heldByMouse=*/full);
     result.ok = true;
   }
   closeSequence(device);
@@ -76,12 +79,13 @@ std::optional<FeatureReport> ParameterCycles::beginWithStatus(HidDevice& device)
   return device.response();
 }
 
-ApplyOutcome ParameterCycles::DownloadParameter(HidDevice& device, const ApplySteps& steps) {
+ApplyOutcome ParameterCycles::DownloadParameter(HidDevice& device) {
   UIToDataBuf(model, sections);
   sealChecksum(sections.section(Section::ParameterA));
   sections.copyTo(DataBuf, Section::ParameterA);
   sections.copyTo(DataBuf, Section::ParameterB);
-  if (steps.AIMKeyToDataBuf) steps.AIMKeyToDataBuf(sections);
+  AIMKeyToDataBuf(sections, ProfileCodes1, ProfileCodes2,
+                  AimKeyInputs{AimValue, /*EepromMode=*/true, model.cb_IsFireContinue});
   sealChecksum(sections.section(Section::Profile));
   for (Section s : {Section::Profile, Section::FireMacroKeys, Section::YOffsets, Section::FireMacroColors}) {
     sections.copyTo(DataBuf, s);
@@ -104,7 +108,7 @@ ApplyOutcome ParameterCycles::DownloadParameter(HidDevice& device, const ApplySt
     written = device.WriteBlock(kFireMacroDirectory.offset, kFireMacroDirectory.length,
                                 std::span(DataBuf).subspan(kFireMacroDirectory.offset));
   }
-  if (written && steps.writeReferencedMacroSlots) steps.writeReferencedMacroSlots(device);
+  if (written) written = macroSlots.writeReferencedMacroSlots(device, ProfileCodes1, ProfileCodes2);
   closeSequence(device);
   return written ? ApplyOutcome::Written : ApplyOutcome::DeviceFailed;
 }
@@ -143,6 +147,9 @@ WriteResult ParameterCycles::MemoToDataBuf_OnClick(HidDevice& device) {
     const bool access = ((*status)[2] & kStatusParamAccess) != 0;
     if (access && chipModelFromCode((*status)[3]) != 0) {
       result = WriteWholeImage(device);
+      if (result.outcome == WriteOutcome::Verified) {
+        macroSlots.ReadAndRefreshMacro(macroBufferLow, macroBufferHigh, /*heldByMouse=*/true);
+      }
     } else {
       result.outcome = WriteOutcome::NotUsable;
     }

@@ -7,13 +7,13 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/device/Discovery.h"
 #include "core/device/HidDevice.h"
+#include "core/macros/MacroSlots.h"
 #include "core/params/DefaultImages.h"
 #include "core/params/ImageLayout.h"
 #include "core/params/ParamModel.h"
@@ -23,16 +23,8 @@ namespace orva {
 
 using FireMacroBlock = std::array<std::uint8_t, kFireMacroBlockSize>;
 
-// What the apply cycle does that belongs to the button-assignment and macro
-// features: the aim-key rewrite of the Profile section before it is sealed,
-// and the write of the macro slots the buttons refer to. Unset: skipped.
-struct ApplySteps {
-  std::function<void(ParamSections&)> AIMKeyToDataBuf;
-  std::function<void(HidDevice&)> writeReferencedMacroSlots;
-};
-
 enum class ApplyOutcome {
-  Written,       // bytes 0..254 (and the fire-macro directory when loaded) written
+  Written,       // bytes 0..254, the fire-macro directory when loaded and the changed macro slots written
   NotReady,      // the mouse answered a status other than ready: nothing written, no End sent
   NoAccess,      // ready but without parameter access: nothing written
   DeviceFailed,  // BeginCmd/StatusCmd or a block command went unanswered
@@ -69,15 +61,18 @@ class ParameterCycles {
   bool InitNoDevice();
 
   // Image → sections (checked) → model; with the macro and fire areas or
-  // without them (a parameters-only read). Returns the repaired sections.
-  std::vector<Section> TakeInImage(bool withMacroAndFireAreas);
+  // without them (a parameters-only read). `heldByMouse`: the image is what
+  // the mouse holds, so its macro slots need no writing. Returns the
+  // repaired sections.
+  std::vector<Section> TakeInImage(bool withMacroAndFireAreas, bool heldByMouse = false);
 
   // The read cycle that follows an accepted identity check: 255 bytes, or
   // all 2048 when `full`. Ends the command sequence.
   ReadResult readCycle(HidDevice& device, bool full);
 
-  // Apply: model → sections → image, then the parameter write.
-  ApplyOutcome DownloadParameter(HidDevice& device, const ApplySteps& steps = {});
+  // Apply: model → sections (aim keys rewritten) → image, then the
+  // parameter write and the macro slots the buttons refer to.
+  ApplyOutcome DownloadParameter(HidDevice& device);
 
   // Default n (1..3): the default file at `defaultFile` when it exists, else
   // built-in image n; shown and written whole. Nothing when the file exists
@@ -103,6 +98,8 @@ class ParameterCycles {
   std::array<std::uint8_t, kFireMacroDirectory.length> fireMacroDirectory{};
   std::array<FireMacroBlock, kFireMacroCount> fireMacroBlocks{};
   bool FireDirectoryLoaded = false;
+  DeviceMacroSlots macroSlots;
+  std::uint8_t AimValue = 0;  // the DPI index every aim key carries
   std::array<std::optional<Image>, kDefaultImageCount> defaultImages;
 
  private:

@@ -124,22 +124,24 @@ TEST_F(Cycles, ApplyAlsoWritesALoadedFireDirectory) {
   EXPECT_EQ(rig.mouse->memory()[1285], 0x77);
 }
 
-TEST_F(Cycles, ApplyHandsTheProfileToTheAimKeyStepBeforeSealingAndWritesSlotsLast) {
-  std::vector<std::string> order;
-  ApplySteps steps;
-  steps.AIMKeyToDataBuf = [&](ParamSections& s) {
-    order.push_back("aim");
-    s.at(64 + 3 * 3) = 0x0A;  // button 4 of profile 1 becomes an aim key
-  };
-  steps.writeReferencedMacroSlots = [&](HidDevice&) {
-    order.push_back("slots");
-    EXPECT_EQ(rig.sentWithCode(Command::WriteData), 43);
-    EXPECT_EQ(rig.sentWithCode(Command::SystemReload), 0);
-  };
-  EXPECT_EQ(cycles.DownloadParameter(rig.device, steps), ApplyOutcome::Written);
-  EXPECT_EQ(order, (std::vector<std::string>{"aim", "slots"}));
+TEST_F(Cycles, ApplyGivesEveryAimKeyTheAimValueAndSealsTheProfile) {
+  // Button 4 of profile 1 and button 2 of profile 2 are aim keys; the last one read decides the value.
+  Image image = *builtInDefaultImage(1);
+  image[64 + 3 * 3] = 0x0A;
+  image[64 + 3 * 3 + 1] = 2;
+  image[91 + 3 * 1] = 0x0A;
+  image[91 + 3 * 1 + 1] = 5;
+  image[118] = checksumOf(std::span(image).subspan(64, 54));
+  cycles.DataBuf = image;
+  cycles.TakeInImage(true);
+  EXPECT_EQ(cycles.AimValue, 5);
+
+  cycles.AimValue = 9;  // chosen on the DPI page
+  EXPECT_EQ(cycles.DownloadParameter(rig.device), ApplyOutcome::Written);
   const auto& m = rig.mouse->memory();
-  EXPECT_EQ(m[73], 0x0A);
+  EXPECT_EQ(m[74], 9);
+  EXPECT_EQ(m[95], 9);
+  EXPECT_EQ(cycles.ProfileCodes1[3], "0A0200");  // the code texts stay as they were
   EXPECT_EQ(m[118], checksumOf(std::span(m).subspan(64, 54)));
 }
 
