@@ -3,12 +3,15 @@
 #include "cli/Commands.h"
 #include "cli/ProgramState.h"
 #include "cli/SettingsReport.h"
+#include "core/fire/GunKeyScriptStore.h"
+#include "core/skin/Languages.h"
+#include "platform/AppFolder.h"
 
 namespace orva::cli {
 
 // show [--json] [IMAGE]: the settings of IMAGE, else of the mouse (when one
 // is connected or --virtual is given), else of default image 1 — each after
-// the section checks.
+// the section checks, buttons named in English.
 int runShow(CommandContext& ctx) {
   bool json = false;
   std::string image;
@@ -42,7 +45,8 @@ int runShow(CommandContext& ctx) {
         const DevInfo info = ReadDevInfo(ctx.session.device(), state->identities);
         explainDevInfo(info, ctx.err);
         if (info.outcome != DevInfoOutcome::Accepted) return kExitFailed;
-        const ReadResult read = cycles.readCycle(ctx.session.device(), /*full=*/false);
+        // A full read, so that the macro slots can be shown too.
+        const ReadResult read = cycles.readCycle(ctx.session.device(), /*full=*/true);
         if (!read.ok) {
           ctx.err << "orvactl: the mouse did not answer the read\n";
           return kExitFailed;
@@ -52,10 +56,16 @@ int runShow(CommandContext& ctx) {
       }
     }
   }
+  KeyNaming naming;
+  naming.text = languageTable(1).lookup();
+  std::string scriptsError;
+  const auto scripts = fire::GunKeyScriptStore::load(AppFolder() + std::string(fire::kGunKeyScriptsFileName), scriptsError);
+  naming.FireScriptsPresent = scripts.FireScriptsPresent();
+  naming.gunKeyScripts = scripts.scripts();
   if (json) {
-    printSettingsJson(ctx.out, cycles, repaired);
+    printSettingsJson(ctx.out, cycles, repaired, std::move(naming));
   } else {
-    printSettingsText(ctx.out, cycles, repaired);
+    printSettingsText(ctx.out, cycles, repaired, std::move(naming));
   }
   return kExitDone;
 }

@@ -19,5 +19,6 @@ int runRead(CommandContext& ctx);
 int runApply(CommandContext& ctx);
 int runWrite(CommandContext& ctx);
 int runShow(CommandContext& ctx);
+int runMacros(CommandContext& ctx);
 
 }  // namespace orva::cli

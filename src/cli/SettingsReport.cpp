@@ -1,9 +1,15 @@
 #include "cli/SettingsReport.h"
 
 #include <array>
+#include <cstdio>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
+
+#include "core/macros/KeyTableNames.h"
+#include "core/macros/MacroCodec.h"
+#include "core/macros/MacroName.h"
 
 namespace orva::cli {
 
@@ -71,22 +77,84 @@ Settings collect(const ParameterCycles& c) {
   return r;
 }
 
+// A device macro slot in use, decoded.
+struct SlotMacro {
+  int slot;
+  std::string name;
+  StopMode stopMode;
+  std::optional<Repetition> repetition;
+  int repeatCount;
+  std::vector<std::string> lines;  // the events, without the header line
+};
+
+std::vector<SlotMacro> slotMacros(const ParameterCycles& c) {
+  std::vector<SlotMacro> macros;
+  for (int slot = 1; slot <= kMacroSlotCount; ++slot) {
+    const MacroRecord& record = c.macroSlots.slot(slot);
+    if (!macroNameInUse(record.name)) continue;
+    SlotMacro m{slot, macroNameText(record.name), stopModeOf(record.data), std::nullopt, 0, {}};
+    if (const auto decoded = DecodeMacro(record.data, keyTableMacroNames())) {
+      m.repetition = decoded->options.repetition;
+      m.repeatCount = decoded->options.repeatCount;
+      m.lines.assign(decoded->lines.begin() + 1, decoded->lines.end());
+    }
+    macros.push_back(std::move(m));
+  }
+  return macros;
+}
+
+KeyNames buttonNames(const ParameterCycles& c, KeyNaming naming) {
+  const auto slotNames = c.macroSlots.RefreshMacroName();
+  naming.macroSlotName = [slotNames](int item) {
+    return item >= 0 && item < kMacroSlotCount ? slotNames[item] : std::string();
+  };
+  return RefreshKeyNames(c.ProfileCodes1, c.ProfileCodes2, naming);
+}
+
+std::string jsonString(std::string_view text) {
+  std::string out = "\"";
+  for (const char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += ch;
+    } else if (c < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04X", c);
+      out += escaped;
+    } else {
+      out += ch;
+    }
+  }
+  return out + "\"";
+}
+
 std::string jsonBool(bool b) { return b ? "true" : "false"; }
 
 std::string jsonRgb(const Rgb& c) {
   return "[" + std::to_string(c[0]) + ", " + std::to_string(c[1]) + ", " + std::to_string(c[2]) + "]";
 }
 
-std::string jsonCodes(const ProfileCodes& codes) {
+std::string jsonButtons(const ProfileCodes& codes, const ProfileNames& names) {
   std::string out = "[";
-  for (int b = 0; b < kButtons; ++b) out += std::string(b ? ", " : "") + "{\"code\": \"" + codes[b] + "\"}";
+  for (int b = 0; b < kButtons; ++b) {
+    out += std::string(b ? ",\n      " : "\n      ") + "{\"code\": \"" + codes[b] + "\", \"name\": " + jsonString(names[b]) + "}";
+  }
   return out + "]";
+}
+
+std::string jsonRepeat(const SlotMacro& m) {
+  if (!m.repetition || *m.repetition == Repetition::Once) return "null";
+  if (*m.repetition == Repetition::Endless) return "\"infinite\"";
+  return std::to_string(m.repeatCount);
 }
 
 }  // namespace
 
-void printSettingsJson(std::ostream& out, const ParameterCycles& cycles, const std::vector<Section>& repaired) {
+void printSettingsJson(std::ostream& out, const ParameterCycles& cycles, const std::vector<Section>& repaired,
+                       KeyNaming naming) {
   const Settings s = collect(cycles);
+  const KeyNames names = buttonNames(cycles, std::move(naming));
   out << "{\n  \"repaired\": [";
   for (std::size_t i = 0; i < repaired.size(); ++i) {
     out << (i ? ", " : "") << "\"" << sectionPlace(repaired[i]).name << "\"";
@@ -107,12 +175,24 @@ void printSettingsJson(std::ostream& out, const ParameterCycles& cycles, const s
   for (int k = 0; k < 7; ++k) out << (k ? ", " : "") << jsonBool(s.modesEnabled[k]);
   out << "]},\n  \"fire_key\": {\"continuous\": " << jsonBool(s.continuous) << ", \"count_index\": " << s.countIndex
       << ", \"interval\": " << s.interval << "},\n"
-      << "  \"buttons\": {\"profile1\": " << jsonCodes(cycles.ProfileCodes1)
-      << ",\n              \"profile2\": " << jsonCodes(cycles.ProfileCodes2) << "}\n}\n";
+      << "  \"buttons\": {\"profile1\": " << jsonButtons(cycles.ProfileCodes1, names.ProfileNames1)
+      << ",\n    \"profile2\": " << jsonButtons(cycles.ProfileCodes2, names.ProfileNames2) << "},\n"
+      << "  \"macros\": [";
+  const auto macros = slotMacros(cycles);
+  for (std::size_t i = 0; i < macros.size(); ++i) {
+    const SlotMacro& m = macros[i];
+    out << (i ? "," : "") << "\n    {\"slot\": " << m.slot << ", \"name\": " << jsonString(m.name)
+        << ", \"stop_mode\": " << static_cast<int>(m.stopMode) << ", \"repeat\": " << jsonRepeat(m) << ", \"lines\": [";
+    for (std::size_t k = 0; k < m.lines.size(); ++k) out << (k ? ", " : "") << jsonString(m.lines[k]);
+    out << "]}";
+  }
+  out << "]\n}\n";
 }
 
-void printSettingsText(std::ostream& out, const ParameterCycles& cycles, const std::vector<Section>& repaired) {
+void printSettingsText(std::ostream& out, const ParameterCycles& cycles, const std::vector<Section>& repaired,
+                       KeyNaming naming) {
   const Settings s = collect(cycles);
+  const KeyNames names = buttonNames(cycles, std::move(naming));
   out << "repaired sections:  " << (repaired.empty() ? "none" : "");
   for (std::size_t i = 0; i < repaired.size(); ++i) out << (i ? ", " : "") << sectionPlace(repaired[i]).name;
   out << "\nidentity:           " << s.manufacturer << " " << s.product << "\n"
@@ -131,10 +211,15 @@ void printSettingsText(std::ostream& out, const ParameterCycles& cycles, const s
       << (s.continuous ? std::string("continuous") : std::to_string(s.countIndex + 1) + " shot(s)")
       << ", pause " << s.interval * 8 << " ms\n";
   for (int p = 0; p < 2; ++p) {
-    out << "profile " << p + 1 << " buttons:  ";
+    out << "profile " << p + 1 << " buttons:\n";
     const ProfileCodes& codes = p == 0 ? cycles.ProfileCodes1 : cycles.ProfileCodes2;
-    for (int b = 0; b < kButtons; ++b) out << (b ? " " : "") << codes[b];
-    out << "\n";
+    const ProfileNames& shown = p == 0 ? names.ProfileNames1 : names.ProfileNames2;
+    for (int b = 0; b < kButtons; ++b) out << "  " << b + 1 << ": " << codes[b] << "  " << shown[b] << "\n";
+  }
+  for (const SlotMacro& m : slotMacros(cycles)) {
+    out << "macro slot " << m.slot << ": " << m.name << " ("
+        << (m.stopMode == StopMode::StopOnRelease ? "stops when released" : "plays to the end") << ")\n";
+    for (const std::string& line : m.lines) out << "  " << line << "\n";
   }
 }
 

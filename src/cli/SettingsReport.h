@@ -5,11 +5,15 @@
 #include <iosfwd>
 #include <vector>
 
+#include "core/keys/KeyNames.h"
 #include "core/params/ParameterCycles.h"
 
 namespace orva::cli {
 
-void printSettingsText(std::ostream& out, const ParameterCycles& cycles, const std::vector<Section>& repaired);
-void printSettingsJson(std::ostream& out, const ParameterCycles& cycles, const std::vector<Section>& repaired);
+// `naming` names the buttons; its macro slot names come from the image's slots.
+void printSettingsText(std::ostream& out, const ParameterCycles& cycles, const std::vector<Section>& repaired,
+                       KeyNaming naming);
+void printSettingsJson(std::ostream& out, const ParameterCycles& cycles, const std::vector<Section>& repaired,
+                       KeyNaming naming);
 
 }  // namespace orva::cli

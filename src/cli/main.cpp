@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
       {"apply", runApply},
       {"write", runWrite},
       {"show", runShow},
+      {"macros", runMacros},
   };
   const auto command = commands.find(options.command);
   if (command == commands.end()) {

@@ -93,7 +93,7 @@ has out '"dpi": {"count": 6, "current": 2' "show"
 has out '{"index": 1, "dpi": 800, "color": [0, 255, 0]}' "show"
 has out '"led": {"type": "MCULED", "off": false, "mode": 4, "step": 2, "count": 10, "full_brightness": true' "show"
 has out '"fire_key": {"continuous": false, "count_index": 2, "interval": 6}' "show"
-has out '"profile1": [{"code": "010100"}, {"code": "010400"}' "show"
+has out '{"code": "010100", "name": "Left Click"}' "show"
 cp "$resources/ORVA31XData_Cfg1.bin" "$work/bad.bin"
 patch "$work/bad.bin" 47 0
 expect 0 "show of a corrupt image" -- show --json "$work/bad.bin"
@@ -118,6 +118,39 @@ patch "$work/stuck.bin" 1500 7
 expect 1 "write to a stuck byte" -- --virtual "$mem" --virtual-faults stuck=1500 write "$work/stuck.bin"
 has err "Fail" "stuck byte"
 has err "address 1500" "stuck byte"
+
+# Button names and macro slots: slot 1 holds "Burst" (left click, 24 ms,
+# release, five passes, stops on release) and button 2 of profile 1 plays it.
+cp "$resources/ORVA31XData_Cfg1.bin" "$work/macro.bin"
+patch "$work/macro.bin" 256 0 66 0 117 0 114 0 115 0 116
+patch "$work/macro.bin" 288 1 8 253 4 161 254 3 33 252 146
+patch "$work/macro.bin" 67 14 1 33
+patch "$work/macro.bin" 118 221
+expect 0 "show of macro slots" -- show --json "$work/macro.bin"
+has out '{"code": "0E0121", "name": "Burst"}' "button named after its macro"
+has out '{"code": "0600F0", "name": "Fire Key"}' "fire key name"
+has out '{"slot": 1, "name": "Burst", "stop_mode": 1, "repeat": 5, "lines": ["1 LeftKey CODE:00A1", "0 24", "2 LeftKey CODE:0021"]}' "macro slot"
+
+# The macro library.
+lib=$work/Macro.bin
+expect 0 "macros list of a new library" -- macros --library "$lib" list
+[ "$(stat -c %s "$lib")" = 25600 ] || fail "a new library must be 100 empty records"
+expect 0 "macros new" -- macros --library "$lib" new "One"
+expect 1 "macros new with a taken name" -- macros --library "$lib" new "One"
+has err "This macro already exists" "duplicate name"
+expect 0 "macros rename" -- macros --library "$lib" rename 1 "Один"
+expect 0 "macros export" -- macros --library "$lib" export 1 "$work/one.bin"
+[ "$(stat -c %s "$work/one.bin")" = 256 ] || fail "an exported macro is one 256-byte record"
+expect 0 "macros delete" -- macros --library "$lib" delete 1
+expect 0 "macros import" -- macros --library "$lib" import "$work/one.bin"
+expect 0 "macros list" -- macros --library "$lib" list
+has out "1  Один" "list after import"
+expect 0 "macros show" -- macros --library "$lib" show 1
+has out "events:    none" "show of an empty macro"
+expect 2 "macros show of a missing number" -- macros --library "$lib" show 7
+expect 2 "macros without a subcommand" -- macros --library "$lib"
+expect 0 "macros export-all" -- macros --library "$lib" export-all "$work/all.bin"
+[ "$(stat -c %s "$work/all.bin")" = 25600 ] || fail "export-all writes the library's layout"
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed"
