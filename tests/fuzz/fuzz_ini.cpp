@@ -6,7 +6,7 @@
 
 #include "core/skin/IniFile.h"
 #include "core/skin/OrgSettings.h"
-#include "core/skin/SpecialConfig.h"
+#include "core/skin/KeyMenuOrder.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "core/skin/SpecialConfig.h"
+#include "core/skin/KeyMenuOrder.h"
 
 #include <gtest/gtest.h>
 
