@@ -78,16 +78,20 @@ QImage pageTab(Look look) {
 }
 
 QImage languageButton(Look look) {
+  // The pill leaves a few transparent pixels at each end: the language
+  // buttons may stand closer together than their pictures are wide.
+  constexpr double kEndMargin = 5;
   QImage image = transparentCanvas(kTabSize);
   QPainter p(&image);
   prepare(p);
-  const QPainterPath shape = roundedRect(QRectF(0.5, 0.5, kTabSize.width() - 1, kTabSize.height() - 1), 13);
+  const QPainterPath shape =
+      roundedRect(QRectF(kEndMargin + 0.5, 0.5, kTabSize.width() - 2 * kEndMargin - 1, kTabSize.height() - 1), 13);
   drawPlate(p, shape, look);
   const QColor ink = look == Look::Normal ? kGlyphDim : (look == Look::Hover ? kAccent : kInk);
-  drawGlobe(p, QPointF(15, kTabSize.height() / 2.0), 6, ink);
+  drawGlobe(p, QPointF(kEndMargin + 15, kTabSize.height() / 2.0), 6, ink);
   if (look == Look::Active) {
     QPainterPath dot;
-    dot.addEllipse(QPointF(kTabSize.width() - 14, kTabSize.height() / 2.0), 3, 3);
+    dot.addEllipse(QPointF(kTabSize.width() - kEndMargin - 14, kTabSize.height() / 2.0), 3, 3);
     glow(p, dot, kInk, 2, 2);
     p.fillPath(dot, kInk);
   }

@@ -38,7 +38,8 @@ void add(std::vector<Picture>& all, QString name, QSize size, std::function<QIma
 void addLanguagePictures(std::vector<Picture>& all) {
   for (int lang = 1; lang <= kLanguages; ++lang) {
     const QString prefix = QStringLiteral("L%1_").arg(lang);
-    all.push_back({prefix + "BackGround", kWindowSize, true, windowBackground});
+    const bool languagesInHeader = lang == kLanguages;
+    all.push_back({prefix + "BackGround", kWindowSize, true, [=] { return windowBackground(languagesInHeader); }});
     add(all, prefix + "Back1", kProfilePageSize, profilePage);
     add(all, prefix + "Back2", kPageSize, advancedPage);
     add(all, prefix + "Back3", kPageSize, ledPage);

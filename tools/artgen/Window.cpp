@@ -19,6 +19,8 @@ constexpr double kPanelRadius = 8;
 constexpr double kBottomTop = 556;
 constexpr QRectF kPageTabGroove{116, 61, 610, 37};
 constexpr QRectF kLanguageGroove{890, 61, 126, 69};
+// Language 3 lines its three language buttons up in the header instead.
+constexpr QRectF kHeaderLanguageGroove{632, 25, 322, 37};
 constexpr QPointF kBrandOrigin{26, 28};
 constexpr QRectF kWebPlinth{400, 556, 240, 100};
 constexpr double kBracket = 16;
@@ -55,10 +57,10 @@ void drawGroove(QPainter& p, const QRectF& r) {
   p.drawPath(path);
 }
 
-void drawTabStrip(QPainter& p) {
+void drawTabStrip(QPainter& p, bool languagesInHeader) {
   p.fillRect(QRectF(0, kTabTop, kWindowSize.width(), kTabBottom - kTabTop), kSurfaceLow);
   drawGroove(p, kPageTabGroove);
-  drawGroove(p, kLanguageGroove);
+  drawGroove(p, languagesInHeader ? kHeaderLanguageGroove : kLanguageGroove);
 }
 
 void drawCornerBrackets(QPainter& p, const QRectF& r) {
@@ -144,7 +146,7 @@ void drawDialogBox(QPainter& p) {
 
 }  // namespace
 
-QImage windowBackground() {
+QImage windowBackground(bool languagesInHeader) {
   QImage image = opaqueCanvas(kWindowSize, kSurface);
   {
     QPainter p(&image);
@@ -154,7 +156,7 @@ QImage windowBackground() {
     body.setColorAt(1, kSurfaceLow);
     p.fillRect(image.rect(), body);
     drawHeader(p);
-    drawTabStrip(p);
+    drawTabStrip(p, languagesInHeader);
     drawContentPanel(p);
     drawBottomBar(p);
     drawOuterFrame(p);

@@ -11,7 +11,9 @@ inline constexpr QSize kDialogSize{1000, 660};
 // The only opaque part of the dialog picture.
 inline constexpr QRect kDialogBox{235, 230, 530, 200};
 
-QImage windowBackground();
+// `languagesInHeader`: the language buttons stand in the header (language 3's
+// layout) rather than beside the page tabs.
+QImage windowBackground(bool languagesInHeader);
 QImage dialogFrame();
 
 }  // namespace artgen
