@@ -8,25 +8,7 @@ namespace orva::fire {
 
 namespace {
 
-constexpr std::uint8_t kFullDelayPair = 0xFF;
-
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes delayBytes(int ms) {
-  Bytes bytes;
-  const int wholePairs = ms / kMaxDelayPairMs;
-  for (int i = 0; i < wholePairs; ++i) bytes.insert(bytes.end(), {kEventDelay, kFullDelayPair});
-  const int rest = ms % kMaxDelayPairMs;
-  if (rest > 0 || wholePairs == 0) {
-    bytes.insert(bytes.end(), {kEventDelay, static_cast<std::uint8_t>(rest / kDelayUnitMs)});
-  }
-  return bytes;
-}
-
-Bytes lineBytes(const std::string& line) {
-  if (isDelayLine(line)) return delayBytes(delayLineMs(line));
-  return eventLineBytes(line).value_or(Bytes{});
-}
 
 bool isPress(std::uint8_t event) {
   return event == kEventModifierDown || event == kEventKeyDown ||

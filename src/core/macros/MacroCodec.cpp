@@ -36,11 +36,10 @@ class ContentBuilder {
   std::vector<std::uint8_t> bytes_;
 };
 
+// Pair by pair, so that a cut keeps the pairs that fit.
 void addDelay(ContentBuilder& content, int ms) {
-  const int wholePairs = ms / kMaxDelayPairMs;
-  for (int i = 0; i < wholePairs && !content.cut(); ++i) content.add({kEventDelay, 0xFF});
-  const int rest = ms % kMaxDelayPairMs;
-  if (rest > 0 || wholePairs == 0) content.add({kEventDelay, static_cast<std::uint8_t>(rest / kDelayUnitMs)});
+  const std::vector<std::uint8_t> pairs = delayBytes(ms);
+  for (std::size_t i = 0; i + 1 < pairs.size() && !content.cut(); i += 2) content.add({pairs[i], pairs[i + 1]});
 }
 
 EncodedMacro encode(std::span<const std::string> lines, const MacroOptions& options, std::span<std::uint8_t> data,

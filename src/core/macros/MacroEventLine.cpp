@@ -98,4 +98,20 @@ std::optional<std::vector<std::uint8_t>> eventLineBytes(std::string_view line) {
   return std::vector<std::uint8_t>{*first, *second};
 }
 
+std::vector<std::uint8_t> delayBytes(int milliseconds) {
+  std::vector<std::uint8_t> bytes;
+  const int wholePairs = milliseconds / kMaxDelayPairMs;
+  for (int i = 0; i < wholePairs; ++i) bytes.insert(bytes.end(), {kEventDelay, 0xFF});
+  const int rest = milliseconds % kMaxDelayPairMs;
+  if (rest > 0 || wholePairs == 0) {
+    bytes.insert(bytes.end(), {kEventDelay, static_cast<std::uint8_t>(rest / kDelayUnitMs)});
+  }
+  return bytes;
+}
+
+std::vector<std::uint8_t> lineBytes(std::string_view line) {
+  if (isDelayLine(line)) return delayBytes(delayLineMs(line));
+  return eventLineBytes(line).value_or(std::vector<std::uint8_t>{});
+}
+
 }  // namespace orva

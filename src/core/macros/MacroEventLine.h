@@ -59,6 +59,14 @@ int delayLineMs(std::string_view line);
 // pair dropped when it is "00". Nothing for lines that are not events.
 std::optional<std::vector<std::uint8_t>> eventLineBytes(std::string_view line);
 
+// How a delay is stored: one FE FF pair per whole 2040 ms, then one FE pair
+// for the rest (also for 0 ms), rounded down to 8 ms.
+std::vector<std::uint8_t> delayBytes(int milliseconds);
+
+// The stored bytes of any line: delay pairs or event bytes; none for a line
+// that is neither.
+std::vector<std::uint8_t> lineBytes(std::string_view line);
+
 // Two upper-case hex digits.
 std::string hexByte(std::uint8_t byte);
 

@@ -64,5 +64,20 @@ TEST(MacroEventLine, EventBytesAndTheirLengths) {
   }
 }
 
+TEST(MacroEventLine, DelaysAreStoredAsPairsOfAtMost2040Ms) {
+  using Bytes = std::vector<std::uint8_t>;
+  const std::pair<int, Bytes> rows[] = {
+      {0, {0xFE, 0x00}},    {1000, {0xFE, 0x7D}}, {1001, {0xFE, 0x7D}},
+      {2040, {0xFE, 0xFF}}, {4080, {0xFE, 0xFF, 0xFE, 0xFF}},
+      {5000, {0xFE, 0xFF, 0xFE, 0xFF, 0xFE, 0x73}},
+  };
+  for (const auto& [ms, bytes] : rows) {
+    EXPECT_EQ(delayBytes(ms), bytes) << ms;
+    EXPECT_EQ(lineBytes(delayLine(ms)), bytes) << ms;
+  }
+  EXPECT_EQ(lineBytes("1 LeftKey CODE:00A1"), Bytes{0xA1});
+  EXPECT_TRUE(lineBytes("not a line").empty());
+}
+
 }  // namespace
 }  // namespace orva

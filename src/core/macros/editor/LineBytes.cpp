@@ -4,20 +4,7 @@
 
 namespace orva {
 
-namespace {
-constexpr int kDelayPairBytes = 2;
-}  // namespace
-
-int lineByteCount(std::string_view line) {
-  if (isDelayLine(line)) {
-    const int ms = delayLineMs(line);
-    const int wholePairs = ms / kMaxDelayPairMs;
-    const bool restPair = ms % kMaxDelayPairMs > 0 || wholePairs == 0;
-    return kDelayPairBytes * (wholePairs + (restPair ? 1 : 0));
-  }
-  const auto bytes = eventLineBytes(line);
-  return bytes ? static_cast<int>(bytes->size()) : 0;
-}
+int lineByteCount(std::string_view line) { return static_cast<int>(lineBytes(line).size()); }
 
 int contentByteCount(const std::vector<std::string>& entries) {
   int total = 0;
