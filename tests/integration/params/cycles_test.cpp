@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "core/params/Checksum.h"
 #include "core/params/DefaultImages.h"
 #include "core/params/ParameterCycles.h"
+#include "support/TempFolder.h"
 #include "support/VirtualRig.h"
 
 namespace orva::test {
@@ -168,25 +168,14 @@ TEST_F(Cycles, ApplyOutcomesWhenTheMouseCannotTakeIt) {
 
 class WithFolder : public Cycles {
  protected:
-  void SetUp() override {
-    Cycles::SetUp();
-    dir = std::filesystem::temp_directory_path() /
-          ("orva-cycles-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-  void writeFile(const std::filesystem::path& p, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  }
-  std::filesystem::path dir;
+  TempFolder dir;
 };
 
 TEST_F(WithFolder, DefaultButtonTakesItsFileAndWritesItWhole) {
   const Image image1 = *builtInDefaultImage(1);
   std::vector<std::uint8_t> file(image1.begin(), image1.end());
   file[1000] = 0x5C;
-  writeFile(dir / "ORVA31xData_Cfg2.bin", file);
+  dir.write("ORVA31xData_Cfg2.bin", file);
   std::string error;
   const WriteResult r = cycles.TLDefaultParameter(rig.device, 2, (dir / defaultFileName(2)).string(), error);
   EXPECT_EQ(r.outcome, WriteOutcome::Verified);
@@ -206,7 +195,7 @@ TEST_F(WithFolder, DefaultButtonWithoutFileTakesItsOwnBuiltInImage) {
 }
 
 TEST_F(WithFolder, ShortDefaultFileReplacesOnlyTheStart) {
-  writeFile(dir / "short.bin", std::vector<std::uint8_t>(100, 0x11));
+  dir.write("short.bin", std::vector<std::uint8_t>(100, 0x11));
   cycles.DataBuf.fill(0x22);
   std::string error;
   cycles.TLDefaultParameter(rig.device, 1, (dir / "short.bin").string(), error);

@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "core/io/FileIo.h"
 #include "core/params/DefaultImages.h"
 #include "core/params/ProfileFiles.h"
+#include "support/TempFolder.h"
 #include "support/VirtualRig.h"
 
 namespace orva::test {
@@ -27,23 +27,15 @@ class ProfileFiles : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(rig.open());
     ASSERT_TRUE(cycles.InitNoDevice());
-    dir = std::filesystem::temp_directory_path() /
-          ("orva-profiles-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
   }
-  void TearDown() override { std::filesystem::remove_all(dir); }
 
   std::vector<std::uint8_t> fileBytes(const std::filesystem::path& p) {
     std::string error;
     return readWholeFile(p, error).value_or(std::vector<std::uint8_t>{});
   }
-  void writeFile(const std::filesystem::path& p, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  }
   VirtualRig rig;
   ParameterCycles cycles;
-  std::filesystem::path dir;
+  TempFolder dir;
 };
 
 TEST(ProfileFileName, AlwaysAppendsBin) {
@@ -63,7 +55,7 @@ TEST_F(ProfileFiles, SaveWritesTheWholeMemoryReadFirst) {
 }
 
 TEST_F(ProfileFiles, SavingOverAChosenBinFileLeavesItAlone) {
-  writeFile(dir / "old.bin", {1, 2, 3});
+  dir.write("old.bin", {1, 2, 3});
   ASSERT_EQ(SaveProfile(cycles, rig.device, kShipped, dir / "old.bin").outcome, SaveOutcome::Saved);
   EXPECT_EQ(fileBytes(dir / "old.bin"), (std::vector<std::uint8_t>{1, 2, 3}));
   EXPECT_EQ(fileBytes(dir / "old.bin.bin").size(), 2048u);
@@ -125,7 +117,7 @@ TEST_F(ProfileFiles, ShortAndLongFilesCoverTheStartOfTheImage) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.size);
     cycles.DataBuf = *builtInDefaultImage(1);
-    writeFile(dir / "p.bin", std::vector<std::uint8_t>(row.size, 0xA5));
+    dir.write("p.bin", std::vector<std::uint8_t>(row.size, 0xA5));
     std::string error;
     LoadProfile(cycles, rig.device, dir / "p.bin", error);
     EXPECT_EQ(rig.mouse->memory()[row.lastFromFile], 0xA5);
@@ -136,7 +128,7 @@ TEST_F(ProfileFiles, ShortAndLongFilesCoverTheStartOfTheImage) {
 TEST_F(ProfileFiles, CorruptSectionsShowFallbacksButTheFileIsWrittenAsItIs) {
   Image image = *builtInDefaultImage(1);
   ++image[47];
-  writeFile(dir / "bad.bin", std::vector<std::uint8_t>(image.begin(), image.end()));
+  dir.write("bad.bin", std::vector<std::uint8_t>(image.begin(), image.end()));
   std::string error;
   const WriteResult r = LoadProfile(cycles, rig.device, dir / "bad.bin", error);
   EXPECT_EQ(r.outcome, WriteOutcome::Verified);

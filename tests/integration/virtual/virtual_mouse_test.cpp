@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "platform/virtual/VirtualMemoryFile.h"
+#include "support/TempFolder.h"
 #include "support/VirtualRig.h"
 
 namespace orva::test {
@@ -115,14 +115,7 @@ TEST_F(VirtualFirmware, UnplugAfterRemovesItFromTheBus) {
 
 class MemoryFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = std::filesystem::temp_directory_path() /
-          ("orva-memory-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-  std::filesystem::path dir;
+  TempFolder dir;
 };
 
 TEST_F(MemoryFile, MissingFileGivesAFreshMemoryAndSavingRoundTrips) {
@@ -135,12 +128,12 @@ TEST_F(MemoryFile, MissingFileGivesAFreshMemoryAndSavingRoundTrips) {
   EXPECT_EQ(std::filesystem::file_size(dir / "m.bin"), 2048u);
   EXPECT_EQ(loadVirtualMemory(dir / "m.bin", error), memory);
   // Nothing but the file itself is left in the folder.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 TEST_F(MemoryFile, FileOfAnotherSizeIsRefused) {
   for (int size : {0, 2047, 2049}) {
-    std::ofstream(dir / "m.bin", std::ios::binary | std::ios::trunc) << std::string(size, 'x');
+    dir.write("m.bin", std::vector<std::uint8_t>(size, 'x'));
     std::string error;
     EXPECT_FALSE(loadVirtualMemory(dir / "m.bin", error)) << size;
     EXPECT_NE(error.find("2048"), std::string::npos) << error;

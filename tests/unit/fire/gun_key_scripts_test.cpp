@@ -8,6 +8,7 @@
 
 #include "core/fire/GunKeyScriptStore.h"
 #include "core/io/FileIo.h"
+#include "support/TempFolder.h"
 
 namespace orva::fire {
 namespace {
@@ -23,26 +24,14 @@ Names namesOf(const GunKeyScriptStore& store) {
 
 class GunKeyScriptFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = std::filesystem::temp_directory_path() /
-          ("orva-fire-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    file = dir / kGunKeyScriptsFileName;
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-
-  void writeFile(const Bytes& bytes) {
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
-  }
+  void writeFile(const Bytes& bytes) { dir.write(kGunKeyScriptsFileName, bytes); }
   Bytes fileOnDisk() {
     std::string error;
     return readWholeFile(file, error).value_or(Bytes{});
   }
 
-  std::filesystem::path dir;
-  std::filesystem::path file;
+  orva::test::TempFolder dir;
+  std::filesystem::path file = dir / kGunKeyScriptsFileName;
 };
 
 TEST_F(GunKeyScriptFile, AddThreeDeleteTheSecond) {

@@ -5,13 +5,13 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "core/io/FileIo.h"
 #include "core/macros/MacroLibrary.h"
 #include "unit/macros/macro_test_support.h"
+#include "support/TempFolder.h"
 
 namespace orva::test {
 namespace {
@@ -21,12 +21,6 @@ using Names = std::vector<std::string>;
 
 class LibraryFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::random_device random;
-    folder = fs::temp_directory_path() / ("orva-macros-" + std::to_string(random()));
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
 
   Bytes read(const fs::path& file) const {
     std::string error;
@@ -64,7 +58,7 @@ class LibraryFolder : public ::testing::Test {
   fs::path macroPath() const { return folder / "Macro.bin"; }
   fs::path driverPath() const { return folder / "Driver_Macro.bin"; }
 
-  fs::path folder;
+  TempFolder folder;
 };
 
 TEST_F(LibraryFolder, AMissingMacroBinIsCreatedEmpty) {
