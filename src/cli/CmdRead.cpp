@@ -27,25 +27,17 @@ int runRead(CommandContext& ctx) {
   }
   const auto state = loadProgramState(ctx.err);
   if (!state) return kExitFailed;
-  HidDevice& device = ctx.session.device();
   if (!ctx.session.openMouse(ctx.err)) return kExitFailed;
-
-  const DevInfo info = ReadDevInfo(device, state->identities);
-  explainDevInfo(info, ctx.err);
-  if (info.outcome != DevInfoOutcome::Accepted) return kExitFailed;
-  const ReadResult read = state->cycles.readCycle(device, full);
-  if (!read.ok) {
-    ctx.err << "orvactl: the mouse did not answer the read\n";
-    return kExitFailed;
-  }
+  const auto read = readAcceptedMouse(ctx.session.device(), *state, full, ctx.err);
+  if (!read) return kExitFailed;
   std::string error;
   if (!writeFileAtomically(out, state->cycles.DataBuf, error)) {
     ctx.err << "orvactl: " << error << "\n";
     return kExitFailed;
   }
   ctx.out << "read " << (full ? kImageSize : kParameterWriteLength) << " bytes into " << out << "\n";
-  if (!read.repaired.empty()) {
-    ctx.err << "orvactl: note: the mouse's " << sectionNames(read.repaired)
+  if (!read->repaired.empty()) {
+    ctx.err << "orvactl: note: the mouse's " << sectionNames(read->repaired)
             << " failed the checks; the file holds the bytes as read\n";
   }
   return kExitDone;

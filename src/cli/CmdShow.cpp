@@ -42,16 +42,10 @@ int runShow(CommandContext& ctx) {
         ctx.session.explainAccessDenied(ctx.err);
         return kExitFailed;
       case OpenResult::Opened: {
-        const DevInfo info = ReadDevInfo(ctx.session.device(), state->identities);
-        explainDevInfo(info, ctx.err);
-        if (info.outcome != DevInfoOutcome::Accepted) return kExitFailed;
         // A full read, so that the macro slots can be shown too.
-        const ReadResult read = cycles.readCycle(ctx.session.device(), /*full=*/true);
-        if (!read.ok) {
-          ctx.err << "orvactl: the mouse did not answer the read\n";
-          return kExitFailed;
-        }
-        repaired = read.repaired;
+        const auto read = readAcceptedMouse(ctx.session.device(), *state, /*full=*/true, ctx.err);
+        if (!read) return kExitFailed;
+        repaired = read->repaired;
         break;
       }
     }

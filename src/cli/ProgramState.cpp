@@ -63,4 +63,16 @@ std::string sectionNames(const std::vector<Section>& sections) {
   return names;
 }
 
+std::optional<ReadResult> readAcceptedMouse(HidDevice& device, ProgramState& state, bool full, std::ostream& err) {
+  const DevInfo info = ReadDevInfo(device, state.identities);
+  explainDevInfo(info, err);
+  if (info.outcome != DevInfoOutcome::Accepted) return std::nullopt;
+  ReadResult read = state.cycles.readCycle(device, full);
+  if (!read.ok) {
+    err << "orvactl: the mouse did not answer the read\n";
+    return std::nullopt;
+  }
+  return read;
+}
+
 }  // namespace orva::cli

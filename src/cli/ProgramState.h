@@ -5,6 +5,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,5 +33,10 @@ bool readImageFile(ProgramState& state, const std::string& file, std::ostream& e
 void explainDevInfo(const DevInfo& info, std::ostream& err);
 
 std::string sectionNames(const std::vector<Section>& sections);
+
+// The read the program runs when the mouse appears: readiness and identity
+// check, then the read cycle (255 bytes, or all 2048 when `full`). Nothing,
+// with the reason on `err`, when the mouse was not accepted or did not answer.
+std::optional<ReadResult> readAcceptedMouse(HidDevice& device, ProgramState& state, bool full, std::ostream& err);
 
 }  // namespace orva::cli
