@@ -75,7 +75,9 @@ void SkinnedButton::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !pressed_) return;
   pressed_ = false;
   const bool inside = rect().contains(event->position().toPoint());
-  if (!selected_) show(inside ? look_.hover : look_.normal);
+  // A clicked button keeps its pressed picture until the pointer leaves it.
+  if (!selected_ && !inside) show(look_.normal);
+  if (!selected_ && inside && look_.pressed.isEmpty()) show(look_.hover);
   if (inside) emit clicked();
 }
 
