@@ -1,16 +1,12 @@
 #pragma once
-// What one orvactl command talks through: the hidapi transport or the
-// virtual mouse, optionally traced, and the HID device on top.
+// What one orvactl command talks through (DeviceBackend), and the messages
+// that explain a mouse that cannot be opened.
 
 #include <iosfwd>
 #include <memory>
-#include <optional>
 
 #include "cli/Options.h"
-#include "core/device/Clock.h"
-#include "core/device/HidDevice.h"
-#include "core/device/TracingTransport.h"
-#include "platform/virtual/VirtualHidBus.h"
+#include "platform/link/DeviceBackend.h"
 
 namespace orva::cli {
 
@@ -22,11 +18,10 @@ class DeviceSession {
   // bad fault list or an unusable memory file.
   static std::unique_ptr<DeviceSession> create(const CliOptions& options, std::ostream& err,
                                                int& exitCode);
-  ~DeviceSession();
 
-  Transport& transport() { return *transport_; }
-  HidDevice& device() { return *device_; }
-  bool isVirtual() const { return virtualMouse_ != nullptr; }
+  Transport& transport() { return backend_->transport(); }
+  HidDevice& device() { return backend_->device(); }
+  bool isVirtual() const { return backend_->isVirtual(); }
 
   // Opens the mouse; on failure says why on `err` (no device, or access
   // denied and how to grant it) and returns false.
@@ -38,15 +33,9 @@ class DeviceSession {
   bool finish(std::ostream& err);
 
  private:
-  DeviceSession() = default;
+  explicit DeviceSession(std::unique_ptr<DeviceBackend> backend) : backend_(std::move(backend)) {}
 
-  std::unique_ptr<Transport> base_;
-  std::unique_ptr<TracingTransport> tracing_;
-  Transport* transport_ = nullptr;
-  SteadyClock clock_;
-  std::unique_ptr<HidDevice> device_;
-  std::shared_ptr<VirtualMouse> virtualMouse_;
-  std::optional<std::string> memoryFile_;
+  std::unique_ptr<DeviceBackend> backend_;
 };
 
 }  // namespace orva::cli
