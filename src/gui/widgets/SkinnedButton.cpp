@@ -38,6 +38,13 @@ void SkinnedButton::setSelected(bool selected) {
 
 QString SkinnedButton::shownPicture() const { return shown_; }
 
+void SkinnedButton::setFollowsPointer(bool follows) { followsPointer_ = follows; }
+
+void SkinnedButton::setCaptionAlignment(Qt::Alignment alignment) {
+  alignment_ = alignment;
+  update();
+}
+
 void SkinnedButton::show(const QString& name) {
   const QString chosen = name.isEmpty() ? look_.normal : name;
   if (chosen == shown_) return;
@@ -51,18 +58,20 @@ void SkinnedButton::paintEvent(QPaintEvent*) {
   p.drawPixmap(rect(), picture_);
   if (caption_.isEmpty()) return;
   p.setPen(captionColour_);
-  p.drawText(rect().adjusted(marginFront_, 0, -marginBack_, 0), Qt::AlignCenter, caption_);
+  p.drawText(rect().adjusted(marginFront_, 0, -marginBack_, 0), alignment_, caption_);
 }
 
 void SkinnedButton::enterEvent(QEnterEvent*) {
   hovered_ = true;
-  if (!selected_) show(look_.hover);
+  if (!selected_ && followsPointer_) show(look_.hover);
+  emit entered();
 }
 
 void SkinnedButton::leaveEvent(QEvent*) {
   hovered_ = false;
   pressed_ = false;
-  if (!selected_) show(look_.normal);
+  if (!selected_ && followsPointer_) show(look_.normal);
+  emit left();
 }
 
 void SkinnedButton::mousePressEvent(QMouseEvent* event) {
@@ -77,7 +86,7 @@ void SkinnedButton::mouseReleaseEvent(QMouseEvent* event) {
   const bool inside = rect().contains(event->position().toPoint());
   // A clicked button keeps its pressed picture until the pointer leaves it.
   if (!selected_ && !inside) show(look_.normal);
-  if (!selected_ && inside && look_.pressed.isEmpty()) show(look_.hover);
+  if (!selected_ && inside && look_.pressed.isEmpty() && followsPointer_) show(look_.hover);
   if (inside) emit clicked();
 }
 

@@ -37,8 +37,15 @@ class SkinnedButton : public QWidget {
   // The name of the picture shown now.
   QString shownPicture() const;
 
+  // Whether the picture follows the pointer in and out (the web button's
+  // does only while a mouse is connected); clicks always count.
+  void setFollowsPointer(bool follows);
+  void setCaptionAlignment(Qt::Alignment alignment);
+
  signals:
   void clicked();
+  void entered();
+  void left();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -58,6 +65,8 @@ class SkinnedButton : public QWidget {
   bool hovered_ = false;
   bool pressed_ = false;
   bool selected_ = false;
+  bool followsPointer_ = true;
+  Qt::Alignment alignment_ = Qt::AlignCenter;
   QString shown_;
   QPixmap picture_;
 };

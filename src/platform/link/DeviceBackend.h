@@ -30,6 +30,7 @@ class DeviceBackend {
 
   Transport& transport() { return *transport_; }
   HidDevice& device() { return *device_; }
+  Clock& clock() { return clock_; }
   bool isVirtual() const { return virtualMouse_ != nullptr; }
 
   // Writes the virtual mouse's memory to its file when it changed since it
