@@ -45,6 +45,14 @@ std::unique_ptr<DeviceBackend> DeviceBackend::create(const DeviceBackendOptions&
   return b;
 }
 
+std::unique_ptr<DeviceBackend> DeviceBackend::over(std::unique_ptr<Transport> transport) {
+  std::unique_ptr<DeviceBackend> b(new DeviceBackend());
+  b->base_ = std::move(transport);
+  b->transport_ = b->base_.get();
+  b->device_ = std::make_unique<HidDevice>(*b->transport_, b->clock_);
+  return b;
+}
+
 DeviceBackend::~DeviceBackend() = default;
 
 bool DeviceBackend::keepVirtualMemory(std::string& error) {

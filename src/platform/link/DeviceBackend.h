@@ -26,6 +26,8 @@ class DeviceBackend {
   // Without a sink, traced reports go to stderr, one line each.
   static std::unique_ptr<DeviceBackend> create(const DeviceBackendOptions& options, std::string& error,
                                                TraceSink traceSink = {});
+  // Over a transport of the caller's (a virtual bus of a test), untraced.
+  static std::unique_ptr<DeviceBackend> over(std::unique_ptr<Transport> transport);
   ~DeviceBackend();
 
   Transport& transport() { return *transport_; }
