@@ -56,3 +56,4 @@ using CycleReportPtr = std::shared_ptr<CycleReport>;
 
 Q_DECLARE_METATYPE(orva::gui::CycleRequestPtr)
 Q_DECLARE_METATYPE(orva::gui::CycleReportPtr)
+Q_DECLARE_METATYPE(orva::gui::CycleKind)
