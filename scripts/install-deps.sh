@@ -10,6 +10,7 @@ packages=(
   libhidapi-dev
   libx11-dev libxi-dev libxtst-dev  # input capture for the macro recorder
   xvfb xdotool x11-utils imagemagick
+  desktop-file-utils                # checks the installed desktop entry
   fonts-crosextra-carlito fonts-wqy-microhei  # the skin's Latin/Cyrillic and Chinese faces
   libgtest-dev
 )
