@@ -461,7 +461,7 @@ bool MainWindow::event(QEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   // Nothing is written on the way out; a running cycle is let finish.
   hide();
-  loading_->hide();
+  loading_->hideLoading();
   event->accept();
 }
 

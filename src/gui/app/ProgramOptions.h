@@ -10,6 +10,10 @@ namespace orva::gui {
 
 struct ProgramOptions {
   DeviceBackendOptions device;
+  // The language the window starts in. Every start is in language 1 unless
+  // asked otherwise; the layouts of languages 1 and 2 offer no button for
+  // language 3, so this is the way to it.
+  int language = 1;
   bool help = false;
 };
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "core/skin/Languages.h"
 #include "core/skin/OrgSettings.h"
 #include "gui/app/Fonts.h"
 #include "gui/app/MainWindow.h"
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
 
   MainWindow window(*org.settings, std::move(backend));
   QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] { bringToFront(&window); });
+  if (parsed.options->language != kFirstLanguage) window.Btn_LangClick(parsed.options->language);
   window.show();
   window.startPolling();
   return app.exec();
