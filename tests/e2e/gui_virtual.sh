@@ -10,6 +10,7 @@ if [ "${2:-}" != inner ]; then
 fi
 
 work=$(mktemp -d)
+export QT_QPA_PLATFORM=xcb        # the suite runs widget tests offscreen; this one needs the display
 export XDG_RUNTIME_DIR=$work/run  # our own single-instance socket
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 pids=()
@@ -64,10 +65,14 @@ pids=()
 mem=$work/mouse.bin
 : >"$work/trace"
 start --virtual-mouse "$mem" --trace
-waitfor 20 has_window "$caption" || fail "the window did not appear with the virtual mouse"
-id=$(windows_named "$caption" | head -1)
-eval "$(xdotool getwindowgeometry --shell "$id")"
-[ "$WIDTH" = 1030 ] && [ "$HEIGHT" = 662 ] || fail "window size ${WIDTH}x${HEIGHT}, wanted 1030x662"
+if waitfor 20 has_window "$caption"; then
+  id=$(windows_named "$caption" | head -1)
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  [ "$WIDTH" = 1030 ] && [ "$HEIGHT" = 662 ] || fail "window size ${WIDTH}x${HEIGHT}, wanted 1030x662"
+else
+  fail "the window did not appear with the virtual mouse"
+  exit 1
+fi
 # The first poll reads the parameters (255 bytes end with SystemReload, End).
 waitfor 20 grep -q "> 04 02 00 00 00 00 00 00" "$work/trace" || fail "the mouse was not read at start"
 has_window "$message_title" && fail "a message appeared although the mouse is there"
@@ -98,5 +103,10 @@ xdotool key Return
 loaded() { cmp -s "$mem" "$profile"; }
 waitfor 30 loaded || fail "the virtual memory does not hold the loaded profile"
 
-[ "$failures" = 0 ] && echo "gui e2e: all passed"
+if [ "$failures" = 0 ]; then
+  echo "gui e2e: all passed"
+else
+  echo "--- the program's stderr (last lines):"
+  grep -v "^[<>] " "$work/trace" | tail -20
+fi
 exit $((failures > 0))
