@@ -9,7 +9,7 @@ namespace {
 
 enum class Family { A, B, Web };
 
-struct Spec {
+struct ButtonRow {
   CommonAction action;
   const char* stem;       // image "Img_<stem>", caption label "Btn_<stem>"
   const char* layoutId;   // Btn_<id>_Enable/_X/_Y; empty: not in the layout
@@ -22,7 +22,7 @@ const ButtonLook kLookA{"BtnS_01", "BtnS_02", "BtnS_03", ""};
 const ButtonLook kLookPage{"SetS_01", "SetS_02", "", "SetS_03"};
 const ButtonLook kLookLanguage{"Lang_01", "Lang_02", "", "Lang_03"};
 
-const Spec kSpecs[] = {
+const ButtonRow kButtonRows[] = {
     {CommonAction::Confirm, "Confirm", "A1", Family::A, kLookA, "Str000"},
     {CommonAction::Apply, "Apply", "A2", Family::A, kLookA, "Str001"},
     {CommonAction::Read, "Read", "A8", Family::A, kLookA, "Str017"},
@@ -52,12 +52,12 @@ bool rolls(Family family) { return family != Family::Web; }
 }  // namespace
 
 CommonButtons::CommonButtons(QWidget* parent, CaptionRoller& roller) : QObject(parent) {
-  for (const Spec& spec : kSpecs) {
-    auto* button = new SkinnedButton(spec.look, parent);
-    button->setObjectName(QString("Btn_%1").arg(spec.stem));
-    if (rolls(spec.family)) roller.attach(button);
-    connect(button, &SkinnedButton::clicked, this, [this, action = spec.action] { emit triggered(action); });
-    buttons_[spec.action] = button;
+  for (const ButtonRow& row : kButtonRows) {
+    auto* button = new SkinnedButton(row.look, parent);
+    button->setObjectName(QString("Btn_%1").arg(row.stem));
+    if (rolls(row.family)) roller.attach(button);
+    connect(button, &SkinnedButton::clicked, this, [this, action = row.action] { emit triggered(action); });
+    buttons_[row.action] = button;
   }
   button(CommonAction::PageEngineer)->hide();
 }
@@ -73,15 +73,15 @@ void CommonButtons::applyLayout(const LayoutFile& layout) {
   const QColor colourB = layoutColour(layout.colour("Color_B"));
   const int spaceFront = layout.value("Btn_Space_F");
   const int spaceBack = layout.value("Btn_Space_B");
-  for (const Spec& spec : kSpecs) {
-    SkinnedButton* b = buttons_.at(spec.action);
-    if (spec.family == Family::Web || *spec.layoutId == '\0') continue;
-    const std::string id = std::string("Btn_") + spec.layoutId;
+  for (const ButtonRow& row : kButtonRows) {
+    SkinnedButton* b = buttons_.at(row.action);
+    if (row.family == Family::Web || *row.layoutId == '\0') continue;
+    const std::string id = std::string("Btn_") + row.layoutId;
     const bool enabled = layout.enabled(id);
     b->setVisible(enabled);
     if (!enabled) continue;
     b->move(layout.value(id + "_X"), layout.value(id + "_Y"));
-    const bool familyA = spec.family == Family::A;
+    const bool familyA = row.family == Family::A;
     QFont font = b->font();
     font.setPointSize(layout.value(familyA ? "Size_A" : "Size_B"));
     b->setCaptionStyle(font, familyA ? colourA : colourB);
@@ -92,12 +92,12 @@ void CommonButtons::applyLayout(const LayoutFile& layout) {
 
 void CommonButtons::applyTexts(const LanguageTable& table) {
   const QString family = QString::fromStdString(table.fontName());
-  for (const Spec& spec : kSpecs) {
-    SkinnedButton* b = buttons_.at(spec.action);
+  for (const ButtonRow& row : kButtonRows) {
+    SkinnedButton* b = buttons_.at(row.action);
     QFont font = b->font();
     font.setFamily(family);
     b->setFont(font);
-    if (*spec.captionKey != '\0') b->setCaption(QString::fromStdString(table.text(spec.captionKey)));
+    if (*row.captionKey != '\0') b->setCaption(QString::fromStdString(table.text(row.captionKey)));
   }
   button(CommonAction::PageEngineer)->setCaption("Engineer");
 }
