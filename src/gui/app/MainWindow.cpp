@@ -31,40 +31,40 @@ constexpr int kGroupCount = 5;
 constexpr int kProfileGroup = 0;
 constexpr QPoint kHintLine(24, 636);
 
-int groupOf(Page page) {
-  switch (page) {
-    case Page::Profile1:
-    case Page::Profile2:
-      return kProfileGroup;
-    case Page::Advanced:
-      return 1;
-    case Page::Led:
-      return 2;
-    case Page::Macro:
-      return 3;
+struct PageRow {
+  Page page;
+  CommonAction button;
+  int group;  // gbPage1.. as 0..
+};
+constexpr PageRow kPages[] = {
+    {Page::Profile1, CommonAction::PageMain, kProfileGroup}, {Page::Profile2, CommonAction::PageSecond, kProfileGroup},
+    {Page::Advanced, CommonAction::PageAdv, 1},             {Page::Led, CommonAction::PageBreath, 2},
+    {Page::Macro, CommonAction::PageMacro, 3},
+};
+
+const PageRow& rowOf(Page page) {
+  for (const PageRow& row : kPages) {
+    if (row.page == page) return row;
   }
-  return kProfileGroup;
+  return kPages[0];
 }
 
-CommonAction buttonOf(Page page) {
-  switch (page) {
-    case Page::Profile1:
-      return CommonAction::PageMain;
-    case Page::Profile2:
-      return CommonAction::PageSecond;
-    case Page::Advanced:
-      return CommonAction::PageAdv;
-    case Page::Led:
-      return CommonAction::PageBreath;
-    case Page::Macro:
-      return CommonAction::PageMacro;
+std::optional<Page> pageOfButton(CommonAction action) {
+  for (const PageRow& row : kPages) {
+    if (row.button == action) return row.page;
   }
-  return CommonAction::PageMain;
+  return std::nullopt;
 }
 
-constexpr CommonAction kPageButtons[] = {CommonAction::PageMain, CommonAction::PageSecond, CommonAction::PageAdv,
-                                         CommonAction::PageBreath, CommonAction::PageMacro};
 constexpr CommonAction kLanguageButtons[] = {CommonAction::Lang1, CommonAction::Lang2, CommonAction::Lang3};
+
+// 1..3 for a language button, 0 for any other.
+int languageOfButton(CommonAction action) {
+  for (int n = 1; n <= kLanguageCount; ++n) {
+    if (kLanguageButtons[n - 1] == action) return n;
+  }
+  return 0;
+}
 
 // The cover: eats clicks meant for the page under it, but the window can
 // still be dragged by it.
@@ -153,6 +153,14 @@ void MainWindow::startPolling() { controller_->startPolling(); }
 // ---------------------------------------------------------------- buttons
 
 void MainWindow::onCommon(CommonAction action) {
+  if (const auto page = pageOfButton(action)) {
+    pageButtonClicked(*page);
+    return;
+  }
+  if (const int language = languageOfButton(action)) {
+    Btn_LangClick(language);
+    return;
+  }
   switch (action) {
     case CommonAction::Confirm:
     case CommonAction::Apply:
@@ -190,30 +198,10 @@ void MainWindow::onCommon(CommonAction action) {
     case CommonAction::Minimise:
       showMinimized();
       return;
-    case CommonAction::PageMain:
-      pageButtonClicked(Page::Profile1);
-      return;
-    case CommonAction::PageSecond:
-      pageButtonClicked(Page::Profile2);
-      return;
-    case CommonAction::PageAdv:
-      pageButtonClicked(Page::Advanced);
-      return;
-    case CommonAction::PageBreath:
-      pageButtonClicked(Page::Led);
-      return;
-    case CommonAction::PageMacro:
-      pageButtonClicked(Page::Macro);
-      return;
-    case CommonAction::PageEngineer:
-      return;
-    case CommonAction::Lang1:
-    case CommonAction::Lang2:
-    case CommonAction::Lang3:
-      Btn_LangClick(action == CommonAction::Lang1 ? 1 : action == CommonAction::Lang2 ? 2 : 3);
-      return;
     case CommonAction::Web:
       openWeb();
+      return;
+    default:  // the page and language buttons, above; the engineering page is never offered
       return;
   }
 }
@@ -280,9 +268,9 @@ void MainWindow::showPage(Page page) {
   if (page == Page::Profile1) model.cb_KeyMode = 0;
   if (page == Page::Profile2) model.cb_KeyMode = 1;
   profile_->setGunOptionWanted(page == Page::Profile2 && org_.GD_Enable);
-  showGroup(groupOf(page));
-  if (groupOf(page) == kProfileGroup) RefreshProfileKeys();
-  for (CommonAction b : kPageButtons) buttons_->button(b)->setSelected(b == buttonOf(page));
+  showGroup(rowOf(page).group);
+  if (rowOf(page).group == kProfileGroup) RefreshProfileKeys();
+  for (const PageRow& row : kPages) buttons_->button(row.button)->setSelected(row.page == page);
 }
 
 void MainWindow::showGroup(int index) {
@@ -306,7 +294,7 @@ void MainWindow::RefreshErrorAP() {
   current_ = Page::Profile1;
   profile_->setGunOptionWanted(false);
   showGroup(kProfileGroup);
-  for (CommonAction b : kPageButtons) buttons_->button(b)->setSelected(b == CommonAction::PageMain);
+  for (const PageRow& row : kPages) buttons_->button(row.button)->setSelected(row.page == Page::Profile1);
   stateTakenIn();
 }
 
@@ -315,7 +303,7 @@ void MainWindow::RefreshAPPage() {
     showGroup(kProfileGroup);
     return;
   }
-  showGroup(groupOf(current_));
+  showGroup(rowOf(current_).group);
 }
 
 void MainWindow::RefreshProfileKeys() {

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -15,9 +14,14 @@
 #include "core/skin/Languages.h"
 #include "gui/dialogs/DialogFrame.h"
 #include "gui/widgets/SkinnedButton.h"
+#include "support/PointerEvents.h"
 
 namespace orva::gui {
 namespace {
+
+using orva::test::click;
+using orva::test::enter;
+using orva::test::leave;
 
 constexpr DialogKind kAllKinds[] = {DialogKind::Assembly, DialogKind::MacroName, DialogKind::EditKey,
                                     DialogKind::EditTime, DialogKind::Value};
@@ -33,18 +37,6 @@ const char* name(DialogKind kind) {
   }
   return "?";
 }
-
-void enter(QWidget* w) {
-  QEnterEvent event(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-  QApplication::sendEvent(w, &event);
-}
-
-void leave(QWidget* w) {
-  QEvent event(QEvent::Leave);
-  QApplication::sendEvent(w, &event);
-}
-
-void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
 
 // The frame deletes itself on closing; let that happen now.
 void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -2,24 +2,17 @@
 // leaves, for the kinds of buttons the window has.
 #include <gtest/gtest.h>
 
-#include <QEnterEvent>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "gui/widgets/SkinnedButton.h"
+#include "support/PointerEvents.h"
 
 namespace orva::gui {
 namespace {
 
-void enter(QWidget& w) {
-  QEnterEvent event(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-  QApplication::sendEvent(&w, &event);
-}
-
-void leave(QWidget& w) {
-  QEvent event(QEvent::Leave);
-  QApplication::sendEvent(&w, &event);
-}
+using orva::test::enter;
+using orva::test::leave;
 
 struct KindCase {
   const char* kind;
@@ -39,14 +32,14 @@ TEST(SkinnedButton, FollowsThePointerForEveryKind) {
     SkinnedButton button(row.look);
     QSignalSpy clicks(&button, &SkinnedButton::clicked);
     EXPECT_EQ(button.shownPicture(), row.look.normal);
-    enter(button);
+    enter(&button);
     EXPECT_EQ(button.shownPicture(), row.whenHovered);
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(button.shownPicture(), row.whenPressed);
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(button.shownPicture(), row.afterClick);
     EXPECT_EQ(clicks.count(), 1);
-    leave(button);
+    leave(&button);
     EXPECT_EQ(button.shownPicture(), row.look.normal);
   }
 }
@@ -64,9 +57,9 @@ TEST(SkinnedButton, ASelectedButtonKeepsItsPicture) {
   SkinnedButton page({"SetS_01", "SetS_02", "", "SetS_03"});
   page.setSelected(true);
   EXPECT_EQ(page.shownPicture(), "SetS_03");
-  enter(page);
+  enter(&page);
   EXPECT_EQ(page.shownPicture(), "SetS_03");
-  leave(page);
+  leave(&page);
   EXPECT_EQ(page.shownPicture(), "SetS_03");
   page.setSelected(false);
   EXPECT_EQ(page.shownPicture(), "SetS_01");
@@ -75,7 +68,7 @@ TEST(SkinnedButton, ASelectedButtonKeepsItsPicture) {
 TEST(SkinnedButton, ReleasingOutsideDoesNotClick) {
   SkinnedButton button({"BtnS_01", "BtnS_02", "BtnS_03", ""});
   QSignalSpy clicks(&button, &SkinnedButton::clicked);
-  enter(button);
+  enter(&button);
   QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
   QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(500, 5));
   EXPECT_EQ(clicks.count(), 0);

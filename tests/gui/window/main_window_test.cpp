@@ -3,33 +3,22 @@
 // buttons, and switching languages.
 #include <gtest/gtest.h>
 
-#include <QEnterEvent>
-
 #include "WindowRig.h"
 #include "core/io/FileIo.h"
 #include "gui/pages/PageGroup.h"
 #include "gui/pages/profile/ProfilePage.h"
+#include "support/PointerEvents.h"
 #include "support/TempFolder.h"
 
 namespace orva::gui::test {
 namespace {
 
+using orva::test::click;
+using orva::test::enter;
+using orva::test::leave;
+
 const QString kDeviceLost = "Please Connect the USB Device\n\nPlease check your device is attached to USB port";
 const QString kNoDevice = "Finding the specified device";
-
-void click(SkinnedButton* button) {
-  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
-}
-
-void enter(QWidget* w) {
-  QEnterEvent event(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-  QApplication::sendEvent(w, &event);
-}
-
-void leave(QWidget* w) {
-  QEvent event(QEvent::Leave);
-  QApplication::sendEvent(w, &event);
-}
 
 SkinnedButton* pageButton(MainWindow& w, CommonAction action) { return w.buttons().button(action); }
 
