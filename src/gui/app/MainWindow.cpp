@@ -66,13 +66,6 @@ int languageOfButton(CommonAction action) {
   return 0;
 }
 
-// The cover: eats clicks meant for the page under it, but the window can
-// still be dragged by it.
-class Cover : public QWidget {
- public:
-  using QWidget::QWidget;
-};
-
 }  // namespace
 
 MainWindow::MainWindow(const OrgSettings& org, std::unique_ptr<DeviceBackend> backend, QWidget* parent)
@@ -96,7 +89,9 @@ MainWindow::MainWindow(const OrgSettings& org, std::unique_ptr<DeviceBackend> ba
     groups_[i]->setGeometry(0, 0, BaseWidth_, BaseHeight_);
     dragger->watch(groups_[i]);
   }
-  cover_ = new Cover(this);
+  // The cover: clicks on it go to the window (which is dragged by it), never
+  // to the page's controls under it.
+  cover_ = new QWidget(this);
   cover_->setObjectName("Disable_All");
   cover_->setGeometry(0, 0, BaseWidth_, BaseHeight_);
   dragger->watch(cover_);
@@ -139,6 +134,7 @@ void MainWindow::FormCreate() {
   appFolder_ = AppFolder();
   std::string error;
   gunScripts_ = fire::GunKeyScriptStore::load(dataFilePath(org_, appFolder_, fire::kGunKeyScriptsFileName), error);
+  if (!error.empty()) qWarning("%s", error.c_str());
   roller_.setEnabled(org_.TR_Enable);
   buttons_->placeWeb(org_.Web_X, org_.Web_Y);
   showGroup(kProfileGroup);

@@ -30,6 +30,10 @@ TEST(MainWindowWithoutMouse, ShowsTheDefaultsCoveredWithTheDeviceLostDialog) {
   EXPECT_TRUE(w.covered());
   EXPECT_TRUE(w.NoDeviceState());
   EXPECT_EQ(w.profilePage().keyCaption(1), "Left Click");  // default image 1
+  // The cover lies over the page's controls, the common buttons over it.
+  const auto topAt = [&](QWidget* control) { return w.childAt(control->geometry().center())->objectName(); };
+  EXPECT_EQ(topAt(w.profilePage().key(1)), "Disable_All");
+  EXPECT_EQ(topAt(w.buttons().button(CommonAction::Apply)), "Btn_Apply");
   EXPECT_TRUE(w.controller().DevTimer().isActive());
   EXPECT_FALSE(w.controller().DevTimerFirst().isActive());
 }
@@ -61,6 +65,7 @@ TEST(MainWindowWithMouse, ReadsTheMouseWhenItAppearsAndUncovers) {
   EXPECT_TRUE(WindowRig::messages().isEmpty());
   EXPECT_FALSE(w.covered());
   EXPECT_FALSE(w.NoDeviceState());
+  EXPECT_EQ(w.childAt(w.profilePage().key(1)->geometry().center()), w.profilePage().key(1));
   EXPECT_TRUE(w.controller().mouseOpen());
   EXPECT_EQ(w.profilePage().keyCaption(1), "Left Click");
   EXPECT_EQ(w.profilePage().keyCaption(2), "Middle Click");
