@@ -1,6 +1,8 @@
 #include "gui/dialogs/MessageDialog.h"
 
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <utility>
 
@@ -20,6 +22,14 @@ QMessageBox* RefreshFormMessagDialog(const QString& text, int languageIndex, QWi
   box->setAttribute(Qt::WA_DeleteOnClose);
   // Plain text: a message is never read as markup, and its breaks stay.
   box->setTextFormat(Qt::PlainText);
+  // In the colours of the skin rather than the desktop's.
+  box->setStyleSheet(
+      "QMessageBox { background: #1b1e24; border: 1px solid #2f8fb8; }"
+      "QLabel { color: #e4e8ee; }"
+      "QPushButton { color: #e4e8ee; background: #262b33; border: 1px solid #2f8fb8; border-radius: 3px;"
+      " padding: 4px 18px; min-width: 60px; }"
+      "QPushButton:hover { background: #1f4a5e; }");
+  box->button(QMessageBox::Ok)->setIcon(QIcon());
   QFont font = box->font();
   font.setFamily(QString::fromStdString(table.fontName()));
   box->setFont(font);
