@@ -171,6 +171,22 @@ TEST(MainWindowWithMouse, LoadWritesTheFileAndSaveWritesTheMouse) {
   EXPECT_TRUE(std::equal(saved->begin(), saved->end(), image.begin()));
 }
 
+TEST(MainWindowWithMouse, ResetWritesTheFactoryImageWhole) {
+  WindowRig rig(true, shippedSettings(), {}, *builtInDefaultImage(2));
+  ASSERT_TRUE(rig.firstPoll());
+  MainWindow& w = *rig.window;
+  w.controller().state().model.cb_MidPress = !w.controller().state().model.cb_MidPress;  // an edit Reset replaces
+  click(pageButton(w, CommonAction::Default1));
+  ASSERT_TRUE(rig.waitFor(CycleKind::Default));
+  EXPECT_TRUE(WindowRig::messages().isEmpty());
+  const Image factory = *builtInDefaultImage(1);
+  EXPECT_TRUE(std::equal(factory.begin(), factory.end(), rig.mouse->memory().begin()));
+  ParameterCycles expected;
+  expected.InitNoDevice();
+  EXPECT_EQ(w.controller().state().model, expected.model);
+  EXPECT_FALSE(w.covered());
+}
+
 TEST(MainWindowLanguages, SwitchingTranslatesFunctionNamesAndKeepsTheRest) {
   WindowRig rig(true);
   ASSERT_TRUE(rig.firstPoll());
