@@ -13,12 +13,14 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 #include <QWidget>
 
 #include "core/skin/OrgSettings.h"
 #include "gui/app/Fonts.h"
 #include "gui/app/MainWindow.h"
+#include "gui/widgets/SkinPictures.h"
 #include "platform/link/DeviceBackend.h"
 #include "platform/virtual/VirtualHidBus.h"
 
@@ -65,7 +67,10 @@ std::unique_ptr<orva::gui::MainWindow> programWindow() {
 
 int languageSwitches(orva::gui::MainWindow& window) {
   window.show();
-  QApplication::processEvents();
+  // A second's pause, as a user's first click would come.
+  QEventLoop idle;
+  QTimer::singleShot(1000, &idle, &QEventLoop::quit);
+  idle.exec();
   for (int round = 0; round < 3; ++round) {
     for (int language : {2, 3, 1}) {
       QElapsedTimer t;
@@ -83,7 +88,10 @@ int languageSwitches(orva::gui::MainWindow& window) {
 
 int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
+  // As the program starts (main.cpp).
+  orva::gui::SkinPreload preload(mode == "bare" ? QStringList() : orva::gui::startupPictures());
   QApplication app(argc, argv);
+  preload.adopt();
   if (mode == "bare") {
     QWidget w;
     w.resize(1030, 662);

@@ -30,6 +30,7 @@ constexpr int kPressedFeedbackMs = 110;
 constexpr int kGroupCount = 5;
 constexpr int kProfileGroup = 0;
 constexpr QPoint kHintLine(24, 636);
+constexpr int kPrepareAfterMs = 300;
 
 struct PageRow {
   Page page;
@@ -374,6 +375,24 @@ void MainWindow::reshape() {
   setMask(*shape);
 }
 
+void MainWindow::prepareLanguages() {
+  std::vector<std::function<void()>> steps;
+  for (int n = 1; n <= kLanguageCount; ++n) {
+    if (n == LanguageIndex_) continue;
+    steps.push_back([this, n] {
+      auto& shape = shapes_[n - 1];
+      if (!shape) shape = opaqueRegion(skinPicture(QString("L%1_BackGround").arg(n)).toImage());
+    });
+    steps.push_back([n] { skinPicture(QString("L%1_Back1").arg(n)); });
+    steps.push_back([n] { languageTable(n); });
+  }
+  // After the first frame is out; each step is short and the window
+  // answers between them.
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    QTimer::singleShot(kPrepareAfterMs + static_cast<int>(i), this, steps[i]);
+  }
+}
+
 // ---------------------------------------------------------------- cycle view
 
 void MainWindow::cover(bool covered) {
@@ -440,6 +459,13 @@ bool MainWindow::event(QEvent* event) {
     return true;
   }
   return QWidget::event(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (prepared_) return;
+  prepared_ = true;
+  prepareLanguages();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -58,6 +58,7 @@ class MainWindow : public QWidget, private CycleView {
 
  protected:
   bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -82,6 +83,10 @@ class MainWindow : public QWidget, private CycleView {
   void ApplySkin(int language);
   void ApplyLanguageTexts();
   void reshape();
+  // Once the window is up, the other languages' pictures and shapes are
+  // prepared in idle moments, one at a time, so the first switch to them
+  // is as quick as any later one.
+  void prepareLanguages();
 
   // CycleView
   void cover(bool covered) override;
@@ -109,6 +114,7 @@ class MainWindow : public QWidget, private CycleView {
   Page current_ = Page::Profile1;
   bool NoDeviceState_ = false;
   bool cycleCovering_ = false;
+  bool prepared_ = false;
 
   CaptionRoller roller_;
   std::array<PageGroup*, 5> groups_{};
