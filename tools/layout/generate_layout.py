@@ -99,11 +99,11 @@ def buttons():
 
     b = Section("Setting & Profile Button")
     b.note("Caption font of the page, file and language buttons")
-    b.value("Size_B", (11, 10, 11))
+    b.value("Size_B", (11, 10, 10))
     b.colour("Color_B", TEXT)
     b.note("Margins of the captions inside the button pictures")
-    b.value("Btn_Space_F", (0, 0, 20))  # language 3: clear of the globe on the language buttons
-    b.value("Btn_Space_B", (0, 0, 20))  # and of the dot of the selected one
+    b.value("Btn_Space_F", (0, 0, 22))  # language 3: clear of the globe on the language buttons
+    b.value("Btn_Space_B", (0, 0, 16))  # and of the dot of the selected one
     b.note("Page buttons: B1 profile 1, B2 profile 2, B4 advanced, B5 LED (B11 macro below)")
     b.switch("Btn_B1", 1, 126, 66)
     b.switch("Btn_B2", 1, 246, 66)
