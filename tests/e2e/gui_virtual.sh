@@ -83,6 +83,15 @@ has_window "$message_title" && fail "a message appeared although the mouse is th
 sleep 1
 [ "$(count_windows "$caption")" = 1 ] || fail "$(count_windows "$caption") windows after a second start"
 
+# -- dragged by its background
+eval "$(xdotool getwindowgeometry --shell "$id")"
+before_x=$X before_y=$Y
+xdotool mousemove $((X + 600)) $((Y + 640)) mousedown 1 mousemove_relative -- 40 30 sleep 0.3 mouseup 1
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$id")"
+[ "$X" = $((before_x + 40)) ] && [ "$Y" = $((before_y + 30)) ] ||
+  fail "dragging the background moved the window from $before_x,$before_y to $X,$Y"
+
 # -- Apply: 43 data chunks of the parameter block, then End
 mark=$(wc -l <"$work/trace")
 click_at 860 612  # Apply (Btn_A2 at 820, 600)

@@ -258,6 +258,20 @@ TEST(MainWindowCaptions, RollOnlyWhenSwitchedOn) {
   }
 }
 
+TEST(MainWindowWebButton, FollowsThePointerOnlyWithAMouse) {
+  for (const bool plugged : {false, true}) {
+    SCOPED_TRACE(plugged);
+    WindowRig rig(plugged);
+    ASSERT_TRUE(rig.firstPoll());
+    WindowRig::closeMessages();
+    SkinnedButton* web = pageButton(*rig.window, CommonAction::Web);
+    enter(web);
+    EXPECT_EQ(web->shownPicture(), plugged ? "WebS_03" : "WebS_01");
+    leave(web);
+    EXPECT_EQ(web->shownPicture(), "WebS_01");
+  }
+}
+
 TEST(MainWindowShape, HasTheBackgroundsSizeTitleAndShape) {
   WindowRig rig(false);
   MainWindow& w = *rig.window;
