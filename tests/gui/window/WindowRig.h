@@ -25,6 +25,7 @@ struct WindowRig {
     mouse = std::make_shared<VirtualMouse>(memory ? *memory : *builtInDefaultImage(1));
     mouse->setFaults(faults);
     auto owned = std::make_unique<VirtualHidBus>();
+    bus = owned.get();
     if (plugged) owned->plug(VirtualHidBus::mouseInterface(), mouse);
     window = std::make_unique<MainWindow>(org, DeviceBackend::over(std::move(owned)));
     window->show();
@@ -67,6 +68,8 @@ struct WindowRig {
   }
 
   std::shared_ptr<VirtualMouse> mouse;
+  // Owned by the device thread; touch it only while no cycle runs.
+  VirtualHidBus* bus = nullptr;
   std::unique_ptr<MainWindow> window;
 };
 

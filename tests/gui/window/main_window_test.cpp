@@ -187,6 +187,35 @@ TEST(MainWindowWithMouse, ResetWritesTheFactoryImageWhole) {
   EXPECT_FALSE(w.covered());
 }
 
+TEST(MainWindowWithMouse, ConfirmAppliesThenCloses) {
+  WindowRig rig(true);
+  ASSERT_TRUE(rig.firstPoll());
+  MainWindow& w = *rig.window;
+  click(pageButton(w, CommonAction::Confirm));
+  ASSERT_TRUE(rig.waitFor(CycleKind::Apply));
+  QTRY_VERIFY_WITH_TIMEOUT(!w.isVisible(), 2000);
+}
+
+TEST(MainWindowWithMouse, LosingTheMouseShowsTheDefaultsAndTheDialog) {
+  WindowRig rig(true, shippedSettings(), {}, *builtInDefaultImage(2));
+  ASSERT_TRUE(rig.firstPoll());
+  MainWindow& w = *rig.window;
+  ParameterCycles factory;
+  factory.InitNoDevice();
+  ASSERT_NE(w.controller().state().model, factory.model);
+  click(pageButton(w, CommonAction::PageBreath));
+  ASSERT_FALSE(w.controller().busy());
+  rig.bus->unplug("virtual:mouse");
+  ASSERT_TRUE(rig.waitFor(CycleKind::Poll));  // the next tick, 3 s on
+  EXPECT_EQ(WindowRig::messageTexts(), QStringList{kDeviceLost});
+  EXPECT_TRUE(w.covered());
+  EXPECT_TRUE(w.NoDeviceState());
+  EXPECT_FALSE(w.controller().mouseOpen());
+  EXPECT_EQ(w.currentPage(), Page::Profile1);
+  EXPECT_TRUE(w.group(0).isVisible());
+  EXPECT_EQ(w.controller().state().model, factory.model);  // the factory image again
+}
+
 TEST(MainWindowLanguages, SwitchingTranslatesFunctionNamesAndKeepsTheRest) {
   WindowRig rig(true);
   ASSERT_TRUE(rig.firstPoll());
