@@ -20,7 +20,6 @@
 #include "core/skin/OrgSettings.h"
 #include "gui/app/Fonts.h"
 #include "gui/app/MainWindow.h"
-#include "gui/widgets/SkinPictures.h"
 #include "platform/link/DeviceBackend.h"
 #include "platform/virtual/VirtualHidBus.h"
 
@@ -88,10 +87,7 @@ int languageSwitches(orva::gui::MainWindow& window) {
 
 int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
-  // As the program starts (main.cpp).
-  orva::gui::SkinPreload preload(mode == "bare" ? QStringList() : orva::gui::startupPictures());
   QApplication app(argc, argv);
-  preload.adopt();
   if (mode == "bare") {
     QWidget w;
     w.resize(1030, 662);

@@ -10,13 +10,10 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/ProgramOptions.h"
 #include "gui/app/SingleInstance.h"
-#include "gui/widgets/SkinPictures.h"
 
 int main(int argc, char** argv) {
   using namespace orva;
   using namespace orva::gui;
-  // The first pictures decode while the application connects to the display.
-  SkinPreload preload(startupPictures());
   QApplication app(argc, argv);
   QApplication::setApplicationName("orva-config");
   QApplication::setQuitOnLastWindowClosed(true);
@@ -48,7 +45,6 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  preload.adopt();
   MainWindow window(*org.settings, std::move(backend));
   QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] { bringToFront(&window); });
   if (parsed.options->language != kFirstLanguage) window.Btn_LangClick(parsed.options->language);
