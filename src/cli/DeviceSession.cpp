@@ -25,10 +25,7 @@ OpenResult DeviceSession::findMouse() {
 }
 
 void DeviceSession::explainAccessDenied(std::ostream& err) {
-  std::string path;
-  for (const HidInterfaceInfo& info : transport().enumerate()) {
-    if (info.vendorId == kMouseCandidate.vendorId && info.productId == kMouseCandidate.productId) path = info.path;
-  }
+  const std::string path = backend_->mousePath();
   err << "orvactl: access denied: the mouse is at " << path << " but may not be opened.\n"
       << accessDeniedHint(path) << "\n";
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/macros/KeyTableNames.h"
+#include "core/params/ButtonNames.h"
 #include "core/macros/MacroCodec.h"
 #include "core/macros/MacroName.h"
 
@@ -101,14 +102,6 @@ std::vector<SlotMacro> slotMacros(const ParameterCycles& c) {
     macros.push_back(std::move(m));
   }
   return macros;
-}
-
-KeyNames buttonNames(const ParameterCycles& c, KeyNaming naming) {
-  const auto slotNames = c.macroSlots.RefreshMacroName();
-  naming.macroSlotName = [slotNames](int item) {
-    return item >= 0 && item < kMacroSlotCount ? slotNames[item] : std::string();
-  };
-  return RefreshKeyNames(c.ProfileCodes1, c.ProfileCodes2, naming);
 }
 
 std::string jsonString(std::string_view text) {

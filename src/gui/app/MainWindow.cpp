@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "core/keys/KeyNames.h"
+#include "core/params/ButtonNames.h"
 #include "core/skin/Languages.h"
 #include "core/skin/LayoutFile.h"
 #include "gui/app/LoadingWindow.h"
@@ -138,6 +138,7 @@ void MainWindow::FormCreate() {
   if (!error.empty()) qWarning("%s", error.c_str());
   roller_.setEnabled(org_.TR_Enable);
   buttons_->placeWeb(org_.Web_X, org_.Web_Y);
+  mouseOpenChanged(false);
   showGroup(kProfileGroup);
   ApplySkin(kFirstLanguage);
   RefreshErrorAP();
@@ -308,13 +309,9 @@ void MainWindow::RefreshProfileKeys() {
   KeyNaming naming;
   naming.text = texts_.lookup();
   naming.EepromMode = org_.EepromMode;
-  const auto slotNames = state.macroSlots.RefreshMacroName();
-  naming.macroSlotName = [slotNames](int item) {
-    return item >= 0 && item < static_cast<int>(slotNames.size()) ? slotNames[item] : std::string();
-  };
   naming.FireScriptsPresent = gunScripts_.FireScriptsPresent();
   naming.gunKeyScripts = gunScripts_.scripts();
-  const KeyNames names = RefreshKeyNames(state.ProfileCodes1, state.ProfileCodes2, naming);
+  const KeyNames names = buttonNames(state, std::move(naming));
   const ProfileNames& shown = current_ == Page::Profile2 ? names.ProfileNames2 : names.ProfileNames1;
   roller_.restore();
   for (int n = 1; n <= kButtons; ++n) profile_->setKeyCaption(n, QString::fromStdString(shown[n - 1]));
@@ -399,8 +396,11 @@ void MainWindow::cover(bool covered) {
   cover_->setVisible(covered);
   if (covered) cover_->raise();
   for (SkinnedButton* b : buttons_->all()) b->raise();
+}
+
+void MainWindow::mouseOpenChanged(bool open) {
   // The web button's picture follows the pointer only while a mouse is open.
-  buttons_->button(CommonAction::Web)->setFollowsPointer(controller_ && controller_->mouseOpen());
+  buttons_->button(CommonAction::Web)->setFollowsPointer(open);
 }
 
 bool MainWindow::isCovered() const { return cover_->isVisibleTo(this); }

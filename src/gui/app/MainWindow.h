@@ -96,6 +96,7 @@ class MainWindow : public QWidget, private CycleView {
   void hideLoading() override;
   void showMessage(const char* key, const QString& detail, std::function<void()> onClosed) override;
   void DeviceLost(const std::string& accessPath) override;
+  void mouseOpenChanged(bool open) override;
   void stateTakenIn() override;
   void readFinished() override;
   void closeWindow() override;

@@ -49,8 +49,7 @@ void CycleController::DevTimerTimer() {
 void CycleController::Read() { enqueue(CycleKind::Read); }
 
 void CycleController::Apply(bool thenClose) {
-  closeAfterApply_ = thenClose;
-  enqueue(CycleKind::Apply);
+  enqueue(CycleKind::Apply, [thenClose](CycleRequest& r) { r.thenClose = thenClose; });
 }
 
 void CycleController::Default(int number, const std::string& defaultFile) {
@@ -96,7 +95,10 @@ void CycleController::onCycleStarted() {
 
 void CycleController::onFinished(CycleReportPtr report) {
   running_ = false;
-  mouseOpen_ = report->mouseOpen;
+  if (mouseOpen_ != report->mouseOpen) {
+    mouseOpen_ = report->mouseOpen;
+    view_.mouseOpenChanged(mouseOpen_);
+  }
   if (report->stateChanged) state_ = std::move(report->state);
   switch (report->kind) {
     case CycleKind::Poll:
@@ -110,10 +112,9 @@ void CycleController::onFinished(CycleReportPtr report) {
       const bool written = *report->apply == ApplyOutcome::Written;
       // A write that did not happen must not look like one that did.
       if (!written) view_.showMessage("Str109");
-      if (written && closeAfterApply_) {
+      if (written && report->thenClose) {
         QTimer::singleShot(kConfirmCloseDelayMs, this, [this] { view_.closeWindow(); });
       }
-      closeAfterApply_ = false;
       break;
     }
     case CycleKind::Default:

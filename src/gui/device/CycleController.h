@@ -73,7 +73,6 @@ class CycleController : public QObject {
   ParameterCycles state_;
   bool mouseOpen_ = false;
   bool running_ = false;
-  bool closeAfterApply_ = false;
   bool coveredBefore_ = false;
   std::deque<CycleRequestPtr> queue_;
   QTimer DevTimerFirst_;

@@ -28,6 +28,7 @@ enum class CycleKind {
 struct CycleRequest {
   CycleKind kind = CycleKind::Poll;
   ParameterCycles state;
+  bool thenClose = false;         // Apply from Confirm: the window closes after it
   int defaultNumber = 0;          // Default: 1..3
   std::string defaultFile;        // Default: where the default file would be
   std::filesystem::path file;     // Save: the name chosen; Load: the file
@@ -39,6 +40,7 @@ struct CycleReport {
   bool stateChanged = false;      // false: `state` is the request's, untouched
   bool mouseOpen = false;         // a mouse is open after the cycle
   bool covered = false;           // the cycle covered the window (cycleStarted was sent)
+  bool thenClose = false;         // as requested
   std::optional<PollResult> poll;
   std::optional<DevInfo> devInfo;  // the readiness and identity check, when one ran
   std::optional<ReadResult> read;

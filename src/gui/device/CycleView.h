@@ -25,6 +25,8 @@ class CycleView {
   // The mouse is gone: the no-device state and the device-lost dialog.
   // `accessPath`: a mouse is there but may not be opened (permissions).
   virtual void DeviceLost(const std::string& accessPath) = 0;
+  // A mouse was opened or released.
+  virtual void mouseOpenChanged(bool open) = 0;
   // The state changed under the controls (read, default, load): show it.
   virtual void stateTakenIn() = 0;
   // A read cycle finished: the device-independent page state is back.

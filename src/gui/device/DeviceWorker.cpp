@@ -24,6 +24,7 @@ void DeviceWorker::startCycle(CycleReport& report) {
 void DeviceWorker::run(CycleRequestPtr request) {
   auto report = std::make_shared<CycleReport>();
   report->kind = request->kind;
+  report->thenClose = request->thenClose;
   HidDevice& device = backend_->device();
   ParameterCycles& state = request->state;
   switch (request->kind) {
@@ -32,7 +33,7 @@ void DeviceWorker::run(CycleRequestPtr request) {
       break;
     case CycleKind::Read:
       report->devInfo = ReadDevInfo(device, identities_);
-      if (report->devInfo->outcome == DevInfoOutcome::Accepted) readAccepted(*request, *report, false);
+      if (report->devInfo->outcome == DevInfoOutcome::Accepted) readAccepted(*request, *report);
       break;
     case CycleKind::Apply:
       startCycle(*report);
@@ -66,25 +67,17 @@ void DeviceWorker::run(CycleRequestPtr request) {
 
 void DeviceWorker::poll(CycleRequest& request, CycleReport& report) {
   report.poll = presence_.tick();
-  if (report.poll->accessDenied) report.accessPath = deniedPath();
+  if (report.poll->accessDenied) report.accessPath = backend_->mousePath();
   if (report.poll->devInfo) {
     report.devInfo = report.poll->devInfo;
-    if (report.devInfo->outcome == DevInfoOutcome::Accepted) readAccepted(request, report, false);
+    if (report.devInfo->outcome == DevInfoOutcome::Accepted) readAccepted(request, report);
   }
 }
 
-void DeviceWorker::readAccepted(CycleRequest& request, CycleReport& report, bool full) {
+void DeviceWorker::readAccepted(CycleRequest& request, CycleReport& report) {
   startCycle(report);
-  report.read = request.state.readCycle(backend_->device(), full);
+  report.read = request.state.readCycle(backend_->device(), /*full=*/false);
   report.stateChanged = report.read->ok;
-}
-
-std::string DeviceWorker::deniedPath() {
-  std::string path;
-  for (const HidInterfaceInfo& info : backend_->transport().enumerate()) {
-    if (info.vendorId == kMouseCandidate.vendorId && info.productId == kMouseCandidate.productId) path = info.path;
-  }
-  return path;
 }
 
 }  // namespace orva::gui

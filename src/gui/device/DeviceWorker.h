@@ -30,9 +30,9 @@ class DeviceWorker : public QObject {
 
  private:
   void poll(CycleRequest& request, CycleReport& report);
-  void readAccepted(CycleRequest& request, CycleReport& report, bool full);
+  // The parameters-only read that follows an accepted identity check.
+  void readAccepted(CycleRequest& request, CycleReport& report);
   void startCycle(CycleReport& report);
-  std::string deniedPath();
 
   std::unique_ptr<DeviceBackend> backend_;
   AcceptedIdentities identities_;

@@ -6,13 +6,11 @@
 
 namespace orva::gui {
 
-PageGroup::PageGroup(int pictureNumber, QWidget* parent) : QWidget(parent), pictureNumber_(pictureNumber) {
-  if (pictureNumber_ > 0) {
-    picture_ = new QLabel(this);
-    picture_->setObjectName(QString("Img_P%1").arg(pictureNumber_));
-    // Clicks on the picture belong to the background (dragging, closing menus).
-    picture_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  }
+PageGroup::PageGroup(int pictureNumber, QWidget* parent)
+    : QWidget(parent), pictureNumber_(pictureNumber), picture_(new QLabel(this)) {
+  picture_->setObjectName(QString("Img_P%1").arg(pictureNumber_));
+  // Clicks on the picture belong to the background (dragging, closing menus).
+  picture_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void PageGroup::setBackground(const QPixmap* background) {
@@ -21,15 +19,12 @@ void PageGroup::setBackground(const QPixmap* background) {
 }
 
 void PageGroup::loadPicture(int language) {
-  if (!picture_) return;
   const QPixmap pixmap = skinPicture(QString("L%1_Back%2").arg(language).arg(pictureNumber_));
   picture_->setPixmap(pixmap);
   picture_->resize(pixmap.size());
 }
 
-void PageGroup::setPicturePosition(const QPoint& position) {
-  if (picture_) picture_->move(position);
-}
+void PageGroup::setPicturePosition(const QPoint& position) { picture_->move(position); }
 
 void PageGroup::paintEvent(QPaintEvent*) {
   if (!background_) return;

@@ -12,15 +12,13 @@ namespace orva::gui {
 class PageGroup : public QWidget {
   Q_OBJECT
  public:
-  // `pictureNumber`: k of the page pictures "L<n>_Back<k>", 0 for none.
+  // `pictureNumber`: k of the page pictures "L<n>_Back<k>".
   PageGroup(int pictureNumber, QWidget* parent);
 
   void setBackground(const QPixmap* background);
   // Loads the page picture of language `language` (decoded when shown).
   void loadPicture(int language);
   void setPicturePosition(const QPoint& position);
-  int pictureNumber() const { return pictureNumber_; }
-  QLabel* picture() { return picture_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -28,7 +26,7 @@ class PageGroup : public QWidget {
  private:
   int pictureNumber_;
   const QPixmap* background_ = nullptr;  // the window's, shared by all groups
-  QLabel* picture_ = nullptr;
+  QLabel* picture_;
 };
 
 }  // namespace orva::gui

@@ -24,7 +24,6 @@ class CaptionRoller : public QObject {
   // Puts back the caption of the button being rolled, if any (before its
   // caption is set anew, e.g. on a language switch).
   void restore();
-  bool running() const { return LabelRun_.isActive(); }
 
  private:
   void enter(SkinnedButton* button);

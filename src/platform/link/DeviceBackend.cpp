@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "core/device/Discovery.h"
 #include "platform/hid/HidapiTransport.h"
 #include "platform/virtual/VirtualFaults.h"
 #include "platform/virtual/VirtualHidBus.h"
@@ -54,6 +55,14 @@ std::unique_ptr<DeviceBackend> DeviceBackend::over(std::unique_ptr<Transport> tr
 }
 
 DeviceBackend::~DeviceBackend() = default;
+
+std::string DeviceBackend::mousePath() {
+  std::string path;
+  for (const HidInterfaceInfo& info : transport_->enumerate()) {
+    if (info.vendorId == kMouseCandidate.vendorId && info.productId == kMouseCandidate.productId) path = info.path;
+  }
+  return path;
+}
 
 bool DeviceBackend::keepVirtualMemory(std::string& error) {
   if (!virtualMouse_ || !memoryFile_) return true;

@@ -34,6 +34,9 @@ class DeviceBackend {
   HidDevice& device() { return *device_; }
   Clock& clock() { return clock_; }
   bool isVirtual() const { return virtualMouse_ != nullptr; }
+  // The path of the mouse's interface when one is listed (the last match,
+  // as opening takes it), else empty.
+  std::string mousePath();
 
   // Writes the virtual mouse's memory to its file when it changed since it
   // was loaded or last kept, or when the file did not exist yet; true when

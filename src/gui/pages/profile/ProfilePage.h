@@ -31,15 +31,12 @@ class ProfilePage : public PageGroup {
   void setKeyCaption(int n, const QString& caption) { keys_[n - 1]->setCaption(caption); }
 
   void setOptionCaption(int option, const QString& caption);
-  QString optionCaption(int option) const { return optionLabels_[option - 1]->text(); }
   // The check images follow the options of the model.
   void showOptions(const ParamModel& model);
   QString optionPicture(int option) const { return optionPictures_[option - 1]; }
   // The gun-key option is on the page only on profile 2 with the gun items;
-  // the layout can leave it off altogether (ComboKey3Enabled).
+  // the layout can leave it off altogether (ComboKey3_Enable).
   void setGunOptionWanted(bool wanted);
-  bool ComboKey3Enabled() const { return optionEnabled_[2]; }
-  bool optionShown(int option) const { return optionImages_[option - 1]->isVisibleTo(this); }
 
  signals:
   void keyClicked(int n);
